@@ -1,0 +1,30 @@
+#include "shell/avvio.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+namespace ruotario {
+
+void PreparaApplicazione(QApplication& app) {
+    QCoreApplication::setApplicationName("Ruotario");
+    QCoreApplication::setApplicationVersion("1.0.0");
+    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+
+    auto* traduzione = new QTranslator(&app);
+    if (traduzione->load(QLocale(QLocale::Italian), "qtbase", "_",
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(traduzione);
+
+    // Without these, fontconfig may answer a Windows font name with any font,
+    // a symbol font included.
+    QFont::insertSubstitutions("MS Sans Serif", {"Liberation Sans", "DejaVu Sans"});
+    QFont::insertSubstitutions("MS Serif", {"Liberation Serif", "DejaVu Serif"});
+    QFont::insertSubstitutions("Arial", {"Liberation Sans", "DejaVu Sans"});
+    QFont::insertSubstitutions("Verdana", {"DejaVu Sans", "Liberation Sans"});
+    QFont::insertSubstitutions("Impact", {"DejaVu Sans Condensed", "Liberation Sans Narrow"});
+}
+
+}  // namespace ruotario

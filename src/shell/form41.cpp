@@ -1,0 +1,73 @@
+#include "shell/form41.h"
+
+#include <QCloseEvent>
+#include <QProgressBar>
+#include <QVBoxLayout>
+
+#include "shell/mdiform1.h"
+#include "shell/twips.h"
+
+namespace ruotario {
+namespace {
+
+Form41* istanza = nullptr;
+
+}  // namespace
+
+Form41::Form41() : QWidget(nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint) {
+    setObjectName("Form41");
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle("Loading....");
+    progressBar1_ = new QProgressBar(this);
+    progressBar1_->setObjectName("ProgressBar1");
+    progressBar1_->setTextVisible(false);
+    progressBar1_->setRange(0, 100);
+    progressBar1_->setValue(0);
+    auto* disposizione = new QVBoxLayout(this);
+    disposizione->addWidget(progressBar1_);
+    setFixedSize(Twips(4500), Twips(900));
+    if (auto* principale = MDIForm1::Istanza()) {
+        principale->setEnabled(false);
+        const QRect area = principale->geometry();
+        move(area.center() - rect().center());
+    }
+}
+
+Form41::~Form41() {
+    AbilitaPrincipale();
+    if (istanza == this) istanza = nullptr;
+}
+
+Form41* Form41::Carica() {
+    if (!istanza) istanza = new Form41;
+    istanza->show();
+    return istanza;
+}
+
+void Form41::Scarica() {
+    if (!istanza) return;
+    Form41* finestra = istanza;
+    istanza = nullptr;
+    finestra->close();
+}
+
+Form41* Form41::Istanza() {
+    return istanza;
+}
+
+void Form41::ImpostaValore(int valore) {
+    progressBar1_->setValue(valore);
+    progressBar1_->repaint();
+}
+
+void Form41::closeEvent(QCloseEvent* event) {
+    AbilitaPrincipale();
+    if (istanza == this) istanza = nullptr;
+    event->accept();
+}
+
+void Form41::AbilitaPrincipale() {
+    if (auto* principale = MDIForm1::Istanza()) principale->setEnabled(true);
+}
+
+}  // namespace ruotario

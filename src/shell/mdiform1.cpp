@@ -1,0 +1,179 @@
+#include "shell/mdiform1.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QLayout>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QTimer>
+#include <QToolBar>
+
+#include "shell/msgbox.h"
+#include "shell/twips.h"
+#include "store/archivio.h"
+#include "store/errore.h"
+#include "store/module1.h"
+
+namespace ruotario {
+namespace {
+
+MDIForm1* istanza = nullptr;
+
+// Tall enough for the banner's 36-point text.
+constexpr int kAltezzaBanda = 1080;
+
+}  // namespace
+
+MDIForm1::MDIForm1(QWidget* parent) : QMainWindow(parent) {
+    istanza = this;
+    setObjectName("MDIForm1");
+    setWindowTitle(QString::fromUtf8(kTitoloApplicazione));
+
+    area_ = new QMdiArea(this);
+    area_->setObjectName("MDIArea");
+    area_->setBackground(QColor(128, 128, 128));
+    setCentralWidget(area_);
+
+    auto voce = [this](const char* nome, const char* testo) {
+        QAction* azione = menuBar()->addAction(QString::fromUtf8(testo));
+        azione->setObjectName(nome);
+        return azione;
+    };
+    mnuexit_ = voce("mnuexit", "Esci");
+    mnuEstra_ = voce("mnuEstra", "&Estrazioni");
+    mnuSerie_ = voce("mnuSerie", "&Archivio Serie");
+    mnuAbout_ = voce("mnuAbout", "&About Ruotario...");
+    connect(mnuexit_, &QAction::triggered, this, &MDIForm1::mnuexit_Click);
+
+    toolbar1_ = new QToolBar(this);
+    toolbar1_->setObjectName("Toolbar1");
+    toolbar1_->setMovable(false);
+    toolbar1_->setFloatable(false);
+    toolbar1_->setContextMenuPolicy(Qt::PreventContextMenu);
+    toolbar1_->setContentsMargins(0, 0, 0, 0);
+    toolbar1_->layout()->setContentsMargins(0, 0, 0, 0);
+    toolbar1_->layout()->setSpacing(0);
+    addToolBar(Qt::TopToolBarArea, toolbar1_);
+
+    frame14_ = new QFrame;
+    frame14_->setObjectName("Frame14");
+    frame14_->setFrameShape(QFrame::NoFrame);
+    frame14_->setStyleSheet("#Frame14 { background-color: rgb(0, 0, 0); }");
+    frame14_->setFixedHeight(Twips(kAltezzaBanda));
+    toolbar1_->addWidget(frame14_);
+
+    label9_ = new QLabel(frame14_);
+    label9_->setObjectName("Label9_1");
+    label9_->setFont(QFont("Arial", 8));
+
+    timer1_ = new QTimer(this);
+    timer1_->setObjectName("Timer1");
+    timer1_->setInterval(300);
+    timer2_ = new QTimer(this);
+    timer2_->setObjectName("Timer2");
+    timer2_->setInterval(300);
+
+    Riposo();
+    resize(Twips(12000), Twips(9000));
+    Form_Load();
+}
+
+MDIForm1::~MDIForm1() {
+    if (istanza == this) istanza = nullptr;
+}
+
+MDIForm1* MDIForm1::Istanza() {
+    return istanza;
+}
+
+void MDIForm1::Form_Load() {
+    try {
+        if (ContaEstrazioni())
+            MsgBox(QString::fromUtf8(kMsgArchivioTroppoGrande), MsgBoxButtons::Ok,
+                   MsgBoxIcon::Exclamation);
+    } catch (const Errore& errore) {
+        MostraErrore(errore);
+    }
+    CaricaRuote();
+}
+
+// The band as the window loads it: both timers off, visible, a single space.
+void MDIForm1::Riposo() {
+    timer1_->stop();
+    timer2_->stop();
+    label9_->setText(" ");
+    label9_->adjustSize();
+    toolbar1_->setVisible(true);
+}
+
+void MDIForm1::Ricarica() {
+    setVisible(false);
+    QApplication::processEvents();
+    area_->closeAllSubWindows();
+    Riposo();
+    Form_Load();
+    show();
+    setVisible(true);
+}
+
+QMdiSubWindow* MDIForm1::AggiungiFinestra(QWidget* widget) {
+    QMdiSubWindow* finestra = area_->addSubWindow(widget);
+    finestra->setAttribute(Qt::WA_DeleteOnClose);
+    widget->setAttribute(Qt::WA_DeleteOnClose);
+    finestra->show();
+    return finestra;
+}
+
+QWidget* MDIForm1::Finestra(const QString& nome) const {
+    for (QMdiSubWindow* finestra : area_->subWindowList())
+        if (finestra->widget() && finestra->widget()->objectName() == nome)
+            return finestra->widget();
+    return nullptr;
+}
+
+void MDIForm1::Attiva(QWidget* widget) {
+    for (QMdiSubWindow* finestra : area_->subWindowList())
+        if (finestra->widget() == widget) {
+            finestra->showNormal();
+            area_->setActiveSubWindow(finestra);
+            finestra->raise();
+            return;
+        }
+}
+
+bool MDIForm1::ChiudiFinestra(QWidget* widget) {
+    for (QMdiSubWindow* finestra : area_->subWindowList())
+        if (finestra->widget() == widget) return finestra->close();
+    return true;
+}
+
+void MDIForm1::mnuexit_Click() {
+    close();
+}
+
+void MDIForm1::closeEvent(QCloseEvent* event) {
+    area_->closeAllSubWindows();
+    if (!area_->subWindowList().isEmpty()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+}
+
+void MDIForm1::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    Form_Resize();
+}
+
+// The banner frame spans the window, and the band is exactly as tall as it.
+void MDIForm1::Form_Resize() {
+    frame14_->move(0, 0);
+    frame14_->setFixedWidth(width());
+    toolbar1_->setFixedHeight(frame14_->height());
+}
+
+}  // namespace ruotario

@@ -1,0 +1,103 @@
+#pragma once
+
+#include <QColor>
+#include <QTableWidget>
+#include <vector>
+
+namespace ruotario {
+
+// The grid the windows draw on, with the operations they use: rows and columns
+// numbered from 0, leading fixed rows and columns drawn as headers that a
+// click or an arrow key cannot make current, one current cell whose text,
+// colours and font size are read and set, widths and heights in twips, and a
+// repaint switch. Setting the current row or column from code raises
+// RowColChange at once, inside the setter, exactly as a move by the user does.
+class MSFlexGrid : public QTableWidget {
+    Q_OBJECT
+
+  public:
+    explicit MSFlexGrid(QWidget* parent = nullptr);
+
+    int Rows() const { return rowCount(); }
+    void SetRows(int rows);
+    int Cols() const { return columnCount(); }
+    void SetCols(int cols);
+    int FixedRows() const { return fixedRows_; }
+    void SetFixedRows(int rows);
+    int FixedCols() const { return fixedCols_; }
+    void SetFixedCols(int cols);
+
+    int Row() const { return currentRow(); }
+    void SetRow(int row);
+    int Col() const { return currentColumn(); }
+    void SetCol(int col);
+
+    // The current cell.
+    QString Text() const { return TextMatrix(Row(), Col()); }
+    void SetText(const QString& text) { SetTextMatrix(Row(), Col(), text); }
+    QColor CellBackColor() const;
+    void SetCellBackColor(const QColor& color);
+    QColor CellForeColor() const;
+    void SetCellForeColor(const QColor& color);
+    double CellFontSize() const;
+    void SetCellFontSize(double points);
+
+    // Any cell, without moving the current one.
+    QString TextMatrix(int row, int col) const;
+    void SetTextMatrix(int row, int col, const QString& text);
+    QColor BackColorAt(int row, int col) const;
+    QColor ForeColorAt(int row, int col) const;
+    double FontSizeAt(int row, int col) const;
+
+    // Lengths in twips, read back as they were set.
+    int ColWidth(int col) const;
+    void SetColWidth(int col, int twips);
+    int RowHeight(int row) const;
+    void SetRowHeight(int row, int twips);
+    Qt::Alignment ColAlignment(int col) const;
+    void SetColAlignment(int col, Qt::Alignment alignment);
+
+    // Empties every cell, its text and its colours.
+    void Clear();
+
+    bool Redraw() const { return updatesEnabled(); }
+    void SetRedraw(bool on) { setUpdatesEnabled(on); }
+    // 0 none, 1 a single line.
+    void SetBorderStyle(int style);
+    // In or out of the keyboard tab order; a click can always give it the focus.
+    bool TabStop() const { return focusPolicy() == Qt::StrongFocus; }
+    void SetTabStop(bool on);
+
+    // Default colours: ordinary cells white, fixed ones button grey.
+    static QColor DefaultBackColor() { return QColor(255, 255, 255); }
+    static QColor DefaultFixedBackColor() { return QColor(192, 192, 192); }
+
+    bool IsFixed(int row, int col) const { return row < fixedRows_ || col < fixedCols_; }
+
+  signals:
+    void GotFocus();
+    // The character typed; a handler may change it, 0 swallowing the key.
+    void KeyPress(int& keyAscii);
+    void RowColChange();
+    // Button 1 left, 2 right; shift state; position in pixels.
+    void MouseDown(int button, int shift, int x, int y);
+
+  protected:
+    void focusInEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
+
+  private:
+    QTableWidgetItem* Cella(int row, int col);
+    void Completa();
+    void NormalizzaCorrente();
+
+    int fixedRows_ = 0;
+    int fixedCols_ = 0;
+    std::vector<int> colWidths_;
+    std::vector<int> rowHeights_;
+    std::vector<Qt::Alignment> colAlignments_;
+};
+
+}  // namespace ruotario

@@ -1,0 +1,26 @@
+#include "shell/twips.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <cmath>
+
+namespace ruotario {
+namespace {
+
+double PuntiPerPollice() {
+    QScreen* schermo = QGuiApplication::primaryScreen();
+    double dpi = schermo ? schermo->logicalDotsPerInchY() : 96.0;
+    return dpi > 0 ? dpi : 96.0;
+}
+
+}  // namespace
+
+int Twips(double twips) {
+    return static_cast<int>(std::lround(twips * PuntiPerPollice() / 1440.0));
+}
+
+double TwipsDaPixel(int pixel) {
+    return pixel * 1440.0 / PuntiPerPollice();
+}
+
+}  // namespace ruotario

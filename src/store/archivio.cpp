@@ -1,0 +1,82 @@
+#include "store/archivio.h"
+
+#include "store/errore.h"
+#include "store/io.h"
+
+namespace ruotario {
+namespace {
+
+[[noreturn]] void TroppoCorto(const std::filesystem::path& file, std::int64_t record) {
+    throw Errore("Impossibile leggere l'estrazione " + std::to_string(record) + " dal file \"" +
+                 file.string() + "\": il file è più corto del previsto.");
+}
+
+}  // namespace
+
+std::int64_t ContaRecord(const std::filesystem::path& file) {
+    auto size = Io().Size(file);
+    return size ? static_cast<std::int64_t>(*size / kDrawRecordSize) : 0;
+}
+
+std::vector<DrawRecord> LeggiRecord(const std::filesystem::path& file, std::int64_t primo,
+                                    std::int64_t quanti) {
+    if (primo < 1) TroppoCorto(file, primo);
+    std::vector<DrawRecord> draws;
+    if (quanti <= 0) return draws;
+    std::string dati = Io().Read(file, static_cast<std::uint64_t>(primo - 1) * kDrawRecordSize,
+                                 static_cast<std::size_t>(quanti) * kDrawRecordSize);
+    std::int64_t letti = static_cast<std::int64_t>(dati.size() / kDrawRecordSize);
+    if (letti < quanti) TroppoCorto(file, primo + letti);
+    draws.reserve(static_cast<std::size_t>(quanti));
+    for (std::int64_t i = 0; i < quanti; ++i)
+        draws.push_back(DecodeDraw(dati.data() + i * kDrawRecordSize));
+    return draws;
+}
+
+void AccodaRecord(const std::filesystem::path& file, const DrawRecord& draw,
+                  std::int64_t conteggio) {
+    if (conteggio >= kMaxEstrazioni) throw Errore(kMsgArchivioPieno, Gravita::Avviso);
+    auto size = Io().Size(file);
+    std::uint64_t prima = size.value_or(0);
+    std::uint64_t posizione = static_cast<std::uint64_t>(conteggio) * kDrawRecordSize;
+    // Another program may have shortened the file since it was counted: writing
+    // at the counted position would leave a hole of empty draws.
+    if (prima < posizione)
+        throw Errore(MessaggioFile("aggiungere l'estrazione al", file.string(),
+                                   "il file contiene meno estrazioni di quelle contate, forse è "
+                                   "stato modificato da un altro programma"));
+    try {
+        Io().WriteAt(file, posizione, EncodeDraw(draw));
+    } catch (const Errore&) {
+        try {
+            if (size)
+                Io().Truncate(file, prima);
+            else
+                Io().Remove(file);
+        } catch (const Errore&) {
+            // The first failure is the one the user must read.
+        }
+        throw;
+    }
+}
+
+void SostituisciArchivio(const std::filesystem::path& file, const std::vector<DrawRecord>& draws) {
+    std::string dati(draws.size() * kDrawRecordSize, '\0');
+    for (std::size_t i = 0; i < draws.size(); ++i)
+        EncodeDraw(draws[i], dati.data() + i * kDrawRecordSize);
+    std::filesystem::path temporaneo = file;
+    temporaneo += ".tmp";
+    try {
+        Io().WriteNew(temporaneo, dati);
+        Io().Rename(temporaneo, file);
+    } catch (const Errore&) {
+        try {
+            Io().Remove(temporaneo);
+        } catch (const Errore&) {
+            // Keep the first failure.
+        }
+        throw;
+    }
+}
+
+}  // namespace ruotario

@@ -1,0 +1,29 @@
+#include "esegui.h"
+
+#include <sys/wait.h>
+#include <cstdio>
+#include <filesystem>
+
+#include "support/archivio_prova.h"
+
+namespace ruotario::prova {
+
+Esito Cli(const std::string& argomenti) {
+    auto errori =
+        std::filesystem::temp_directory_path() / ("ruotario-cli-err-" + std::to_string(::getpid()));
+    std::string comando = std::string(RUOTARIO_CLI) + " " + argomenti + " 2>" + errori.string();
+    Esito esito{-1, {}, {}};
+    if (FILE* uscita = ::popen(comando.c_str(), "r")) {
+        char blocco[65536];
+        std::size_t letti;
+        while ((letti = std::fread(blocco, 1, sizeof blocco, uscita)) > 0)
+            esito.uscita.append(blocco, letti);
+        int stato = ::pclose(uscita);
+        esito.codice = WIFEXITED(stato) ? WEXITSTATUS(stato) : -1;
+    }
+    esito.errori = LeggiBytes(errori);
+    std::filesystem::remove(errori);
+    return esito;
+}
+
+}  // namespace ruotario::prova

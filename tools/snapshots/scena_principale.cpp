@@ -1,0 +1,13 @@
+#include "shell/mdiform1.h"
+#include "snapshots/fotografo.h"
+
+namespace ruotario::snapshots {
+
+void ScenaPrincipale(Fotografo& fotografo) {
+    MDIForm1 principale;
+    principale.resize(1000, 700);
+    principale.show();
+    fotografo.Salva("mdiform1", &principale);
+}
+
+}  // namespace ruotario::snapshots
