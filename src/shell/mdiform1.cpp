@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <QToolBar>
 
+#include "shell/about.h"
 #include "shell/msgbox.h"
 #include "shell/twips.h"
 #include "store/archivio.h"
@@ -25,6 +26,31 @@ MDIForm1* istanza = nullptr;
 
 // Tall enough for the banner's 36-point text.
 constexpr int kAltezzaBanda = 1080;
+
+QFont CarattereBanner(const QLabel* etichetta, double punti) {
+    QFont carattere = etichetta->font();
+    carattere.setPointSizeF(punti);
+    return carattere;
+}
+
+// The banner measures the band and its label as they are on screen.
+class MisureFinestra : public MisureBanner {
+  public:
+    explicit MisureFinestra(const MDIForm1* finestra) : finestra_(finestra) {}
+    int LarghezzaFrame() const override { return finestra_->Frame14()->width(); }
+    int AltezzaFrame() const override { return finestra_->Frame14()->height(); }
+    int LarghezzaPrincipale() const override { return finestra_->width(); }
+    int LarghezzaEtichetta(double punti, const std::string& testo) const override {
+        return QFontMetrics(CarattereBanner(finestra_->Label9(), punti))
+            .horizontalAdvance(QString::fromStdString(testo));
+    }
+    int AltezzaEtichetta(double punti, const std::string&) const override {
+        return QFontMetrics(CarattereBanner(finestra_->Label9(), punti)).height();
+    }
+
+  private:
+    const MDIForm1* finestra_;
+};
 
 }  // namespace
 
@@ -48,6 +74,7 @@ MDIForm1::MDIForm1(QWidget* parent) : QMainWindow(parent) {
     mnuSerie_ = voce("mnuSerie", "&Archivio Serie");
     mnuAbout_ = voce("mnuAbout", "&About Ruotario...");
     connect(mnuexit_, &QAction::triggered, this, &MDIForm1::mnuexit_Click);
+    connect(mnuAbout_, &QAction::triggered, this, [] { About::Mostra(); });
 
     toolbar1_ = new QToolBar(this);
     toolbar1_->setObjectName("Toolbar1");
@@ -76,6 +103,9 @@ MDIForm1::MDIForm1(QWidget* parent) : QMainWindow(parent) {
     timer2_ = new QTimer(this);
     timer2_->setObjectName("Timer2");
     timer2_->setInterval(300);
+    connect(timer1_, &QTimer::timeout, this, &MDIForm1::Timer1_Timer);
+    connect(timer2_, &QTimer::timeout, this, &MDIForm1::Timer2_Timer);
+    misure_ = std::make_unique<MisureFinestra>(this);
 
     Riposo();
     resize(Twips(12000), Twips(9000));
@@ -103,11 +133,41 @@ void MDIForm1::Form_Load() {
 
 // The band as the window loads it: both timers off, visible, a single space.
 void MDIForm1::Riposo() {
-    timer1_->stop();
-    timer2_->stop();
-    label9_->setText(" ");
-    label9_->adjustSize();
-    toolbar1_->setVisible(true);
+    banner_ = BannerMarquee{};
+    ApplicaBanner();
+}
+
+void MDIForm1::Timer1_Timer() {
+    banner_.Timer1Enabled = timer1_->isActive();
+    banner_.Timer2Enabled = timer2_->isActive();
+    banner_.Timer1Tick(*misure_);
+    ApplicaBanner();
+}
+
+void MDIForm1::Timer2_Timer() {
+    banner_.Timer1Enabled = timer1_->isActive();
+    banner_.Timer2Enabled = timer2_->isActive();
+    banner_.Timer2Tick(*misure_);
+    ApplicaBanner();
+}
+
+void MDIForm1::ApplicaBanner() {
+    QFont carattere = CarattereBanner(label9_, banner_.FontSize);
+    QString testo = QString::fromStdString(banner_.Caption);
+    label9_->setFont(carattere);
+    label9_->setText(testo);
+    label9_->setStyleSheet(QString("color: rgb(%1, %2, %3);")
+                               .arg(banner_.Colore[0])
+                               .arg(banner_.Colore[1])
+                               .arg(banner_.Colore[2]));
+    QFontMetrics metrica(carattere);
+    label9_->setGeometry(banner_.Left, banner_.Top, metrica.horizontalAdvance(testo),
+                         metrica.height());
+    toolbar1_->setVisible(banner_.BandaVisibile);
+    if (banner_.Timer1Enabled != timer1_->isActive())
+        banner_.Timer1Enabled ? timer1_->start() : timer1_->stop();
+    if (banner_.Timer2Enabled != timer2_->isActive())
+        banner_.Timer2Enabled ? timer2_->start() : timer2_->stop();
 }
 
 void MDIForm1::Ricarica() {

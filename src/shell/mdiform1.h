@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QMainWindow>
+#include <memory>
+
+#include "shell/banner.h"
 
 class QAction;
 class QFrame;
@@ -57,6 +60,11 @@ class MDIForm1 : public QMainWindow {
     // when every child agreed to close.
     void mnuexit_Click();
 
+    // The banner's two timer ticks.
+    void Timer1_Timer();
+    void Timer2_Timer();
+    const BannerMarquee& Banner() const { return banner_; }
+
   protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -64,6 +72,8 @@ class MDIForm1 : public QMainWindow {
   private:
     void Form_Resize();
     void Riposo();
+    // Copies the banner's state onto the band, its label and the timers.
+    void ApplicaBanner();
 
     QMdiArea* area_;
     QAction* mnuexit_;
@@ -75,6 +85,8 @@ class MDIForm1 : public QMainWindow {
     QLabel* label9_;
     QTimer* timer1_;
     QTimer* timer2_;
+    BannerMarquee banner_;
+    std::unique_ptr<MisureBanner> misure_;
 };
 
 }  // namespace ruotario

@@ -25,5 +25,7 @@ class Fotografo {
 using Scena = void (*)(Fotografo&);
 
 void ScenaPrincipale(Fotografo& fotografo);
+void ScenaAbout(Fotografo& fotografo);
+void ScenaBanner(Fotografo& fotografo);
 
 }  // namespace ruotario::snapshots

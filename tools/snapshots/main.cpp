@@ -18,6 +18,8 @@ namespace {
 
 const Scena kScene[] = {
     ScenaPrincipale,
+    ScenaAbout,
+    ScenaBanner,
 };
 
 // A snapshot run answers every box itself and says what it was asked.
