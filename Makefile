@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: run test sanitize bench setup build format clean
+.PHONY: run test sanitize fuzz bench setup build format clean
 
 setup:
 	@scripts/installa-dipendenze.sh
@@ -26,6 +26,24 @@ sanitize: setup
 	    ASAN_OPTIONS=detect_leaks=1 \
 	    UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	    ctest --output-on-failure -j $(JOBS)
+
+# Every libFuzzer target over its seed corpus and FUZZ_RUNS generated inputs.
+FUZZ_RUNS ?= 100000
+fuzz: setup
+	@[ -f build-fuzz/build.ninja ] || CXX=clang++ cmake -S . -B build-fuzz -G Ninja \
+	    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DRUOTARIO_FUZZ=ON -DRUOTARIO_TESTS=OFF
+	cmake --build build-fuzz -j $(JOBS) --target fuzzers
+	@for f in build-fuzz/fuzz/fuzz_*; do \
+	    nome=$$(basename $$f); corpus=tests/fuzz/corpus/$${nome#fuzz_}; \
+	    mkdir -p build-fuzz/corpus/$$nome; \
+	    echo "== $$nome: $(FUZZ_RUNS) input"; \
+	    if ! $$f -runs=$(FUZZ_RUNS) -seed=1 -max_len=4096 -timeout=10 -print_final_stats=1 \
+	            -artifact_prefix=build-fuzz/ build-fuzz/corpus/$$nome $$corpus \
+	            > build-fuzz/$$nome.log 2>&1; then \
+	        tail -40 build-fuzz/$$nome.log; exit 1; \
+	    fi; \
+	    grep -E '^Done|number_of_executed_units' build-fuzz/$$nome.log; \
+	done
 
 bench: setup
 	@[ -f build-bench/build.ninja ] || cmake -S . -B build-bench -G Ninja \

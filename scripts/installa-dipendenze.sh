@@ -6,7 +6,8 @@ set -eu
 PACCHETTI="cmake ninja-build g++ make pkg-config
 qt6-base-dev qt6-translations-l10n libgl-dev
 libgtest-dev libgmock-dev googletest libbenchmark-dev
-fonts-liberation fonts-dejavu-core"
+fonts-liberation fonts-dejavu-core
+clang libclang-rt-14-dev"
 
 mancanti=""
 for p in $PACCHETTI; do
