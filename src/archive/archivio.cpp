@@ -205,8 +205,11 @@ void Archivio::CreaControlli() {
         lista->setObjectName(QString("Combo2_%1").arg(i));
         lista->setEditable(false);
         lista->setFont(QFont("MS Serif", 8));
+        // Drawn flat by the style sheet, so the colour is the one asked for.
         lista->setStyleSheet(
-            "QComboBox, QComboBox QAbstractItemView { background-color: rgb(64, 64, 64); "
+            "QComboBox { background-color: rgb(64, 64, 64); color: rgb(255, 0, 0); "
+            "border: 1px solid rgb(0, 0, 0); padding-left: 3px; } "
+            "QComboBox QAbstractItemView { background-color: rgb(64, 64, 64); "
             "color: rgb(255, 0, 0); }");
         lista->setFixedHeight(Twips(kAltezzaCombo));
         lista->hide();
