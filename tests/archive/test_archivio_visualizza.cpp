@@ -208,6 +208,10 @@ TEST_F(Visualizzazione, PrimaEUltimaSenzaDomande) {
     EXPECT_EQ(archivio->Label1()->text(), "1");
     EXPECT_EQ(Cella(0, 2) + "/" + Cella(0, 3), "7/1");
     EXPECT_EQ(archivio->windowTitle(), "Archivio Estrazioni dal 07/01/1871 al 11/2/1871");
+    // Already on the first draw, it is drawn again too.
+    Griglia()->SetTextMatrix(2, 1, "xx");
+    Clic(archivio->Command1());
+    EXPECT_EQ(Cella(2, 1), QString::number(prova::Settimanali(6)[0].Numbers(1, 1)));
 
     Clic(archivio->Ultima());
     EXPECT_EQ(archivio->Label1()->text(), "6");
