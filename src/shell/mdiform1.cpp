@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <QToolBar>
 
+#include "archive/archivio.h"
 #include "shell/about.h"
 #include "shell/msgbox.h"
 #include "shell/twips.h"
@@ -74,6 +75,7 @@ MDIForm1::MDIForm1(QWidget* parent) : QMainWindow(parent) {
     mnuSerie_ = voce("mnuSerie", "&Archivio Serie");
     mnuAbout_ = voce("mnuAbout", "&About Ruotario...");
     connect(mnuexit_, &QAction::triggered, this, &MDIForm1::mnuexit_Click);
+    connect(mnuEstra_, &QAction::triggered, this, [] { Archivio::Apri(); });
     connect(mnuAbout_, &QAction::triggered, this, [] { About::Mostra(); });
 
     toolbar1_ = new QToolBar(this);

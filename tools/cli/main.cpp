@@ -16,6 +16,7 @@ const std::map<std::string, Comando> kComandi = {
     {"importa", ruotario::cli::Importa},
     {"esporta", ruotario::cli::Esporta},
     {"conta", ruotario::cli::Conta},
+    {"mostra", ruotario::cli::Mostra},
 };
 
 constexpr const char* kUso =
@@ -23,6 +24,7 @@ constexpr const char* kUso =
     "  importa [--sovrascrivi] [--archivio FILE] STORICO...\n"
     "  esporta [--archivio FILE]\n"
     "  conta [--archivio FILE]\n"
+    "  mostra N [--archivio FILE]\n"
     "L'archivio predefinito è Lotto.dat nella cartella del programma.\n";
 
 // The folder of this executable, where the program keeps Lotto.dat.

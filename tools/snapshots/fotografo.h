@@ -27,5 +27,6 @@ using Scena = void (*)(Fotografo&);
 void ScenaPrincipale(Fotografo& fotografo);
 void ScenaAbout(Fotografo& fotografo);
 void ScenaBanner(Fotografo& fotografo);
+void ScenaArchivio(Fotografo& fotografo);
 
 }  // namespace ruotario::snapshots

@@ -20,6 +20,7 @@ const Scena kScene[] = {
     ScenaPrincipale,
     ScenaAbout,
     ScenaBanner,
+    ScenaArchivio,
 };
 
 // A snapshot run answers every box itself and says what it was asked.
