@@ -204,7 +204,7 @@ void Archivio::CreaControlli() {
         auto* lista = new QComboBox(this);
         lista->setObjectName(QString("Combo2_%1").arg(i));
         lista->setEditable(false);
-        lista->setFont(QFont("MS Serif", 8));
+        lista->setFont(QFont("MS Serif", 10, QFont::Bold));
         // Drawn flat by the style sheet, so the colour is the one asked for.
         lista->setStyleSheet(
             "QComboBox { background-color: rgb(64, 64, 64); color: rgb(255, 0, 0); "

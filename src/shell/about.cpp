@@ -8,9 +8,9 @@
 #include <QPainter>
 #include <QProcess>
 #include <QPushButton>
-#include <QRadialGradient>
 
 #include "shell/banner.h"
+#include "shell/disegni.h"
 #include "shell/mdiform1.h"
 #include "shell/msgbox.h"
 #include "shell/registro.h"
@@ -46,27 +46,6 @@ QLabel* Etichetta(QWidget* genitore, const char* nome, const QString& testo) {
     etichetta->setWordWrap(true);
     etichetta->setFont(QFont("MS Sans Serif", 8));
     return etichetta;
-}
-
-// A Lotto ball, the program's small picture.
-QPixmap Pallina(int lato, const QString& numero) {
-    QPixmap disegno(lato, lato);
-    disegno.fill(Qt::transparent);
-    QPainter pittore(&disegno);
-    pittore.setRenderHint(QPainter::Antialiasing);
-    QRadialGradient luce(lato * 0.35, lato * 0.35, lato * 0.7);
-    luce.setColorAt(0, QColor(255, 255, 255));
-    luce.setColorAt(1, QColor(200, 100, 210));
-    pittore.setBrush(luce);
-    pittore.setPen(QPen(QColor(120, 20, 130), 1));
-    pittore.drawEllipse(1, 1, lato - 2, lato - 2);
-    QFont carattere("Arial");
-    carattere.setPixelSize(lato * 2 / 5);
-    carattere.setBold(true);
-    pittore.setFont(carattere);
-    pittore.setPen(QColor(60, 0, 70));
-    pittore.drawText(QRect(0, 0, lato, lato), Qt::AlignCenter, numero);
-    return disegno;
 }
 
 // The larger picture: a few balls as they come out of the urn.

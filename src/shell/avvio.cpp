@@ -2,9 +2,12 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
+
+#include "shell/disegni.h"
 
 namespace ruotario {
 
@@ -12,6 +15,7 @@ void PreparaApplicazione(QApplication& app) {
     QCoreApplication::setApplicationName("Ruotario");
     QCoreApplication::setApplicationVersion("1.0.0");
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+    QApplication::setWindowIcon(QIcon(Pallina(32, "R")));
 
     auto* traduzione = new QTranslator(&app);
     if (traduzione->load(QLocale(QLocale::Italian), "qtbase", "_",
