@@ -37,5 +37,7 @@ long Numero(const std::string& testo, long minimo, long massimo, const std::stri
 int Importa(Argomenti argomenti);
 int Esporta(Argomenti argomenti);
 int Conta(Argomenti argomenti);
+int AnalizzaSerie(Argomenti argomenti);
+int ElencoSerie(Argomenti argomenti);
 
 }  // namespace ruotario::cli

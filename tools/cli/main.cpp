@@ -13,9 +13,9 @@ using ruotario::cli::Argomenti;
 using Comando = int (*)(Argomenti);
 
 const std::map<std::string, Comando> kComandi = {
-    {"importa", ruotario::cli::Importa},
-    {"esporta", ruotario::cli::Esporta},
-    {"conta", ruotario::cli::Conta},
+    {"importa", ruotario::cli::Importa},   {"esporta", ruotario::cli::Esporta},
+    {"conta", ruotario::cli::Conta},       {"analizza", ruotario::cli::AnalizzaSerie},
+    {"serie", ruotario::cli::ElencoSerie},
 };
 
 constexpr const char* kUso =
@@ -23,6 +23,8 @@ constexpr const char* kUso =
     "  importa [--sovrascrivi] [--archivio FILE] STORICO...\n"
     "  esporta [--archivio FILE]\n"
     "  conta [--archivio FILE]\n"
+    "  analizza --serie N,N,... [--da N] [--a M] [--archivio FILE]\n"
+    "  serie [--file FILE]\n"
     "L'archivio predefinito è Lotto.dat nella cartella del programma.\n";
 
 // The folder of this executable, where the program keeps Lotto.dat.
