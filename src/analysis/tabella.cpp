@@ -54,9 +54,9 @@ TabellaRisultati::TabellaRisultati(const RisultatoAnalisi& risultato)
     VisualizzaTutto(risultato);
 }
 
-int TabellaRisultati::LarghezzaColonna(int colonna) const {
+int TabellaRisultati::LarghezzaColonna(int n, int colonna) {
     if (colonna == 0) return 500;
-    return colonna <= n_ ? 380 : 550;
+    return colonna <= n ? 380 : 550;
 }
 
 void TabellaRisultati::PreparaGriglia() {

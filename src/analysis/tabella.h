@@ -40,8 +40,9 @@ class TabellaRisultati {
     int NumeriSerie() const { return n_; }
     const Cella& At(int riga, int colonna) const { return celle_[Indice(riga, colonna)]; }
 
-    // Column widths in twips: the wheels 500, the numbers 380, the rest 550.
-    int LarghezzaColonna(int colonna) const;
+    // Column widths in twips for a series of n numbers: the wheels 500, the
+    // numbers 380, the rest 550.
+    static int LarghezzaColonna(int n, int colonna);
     static constexpr int kAltezzaRiga = 400;
 
     // The series numbers as the clipboard receives them, each followed by " - ".

@@ -204,15 +204,13 @@ void caricaSerie() {
     Module1().SeriesNumbers = NumeriDaTesto(Module1().SeriesText);
 }
 
-std::array<std::int16_t, kMaxNumeriSerie + 1> NumeriPerAnalisi(const std::string& voce,
-                                                               const SeriesRecord& serie) {
+void RipristinaNumeriMemorizzati(const SeriesRecord& serie) {
     auto memorizzati = serie.Numeri();
-    if (std::none_of(memorizzati.begin(), memorizzati.end(), FuoriIntervallo))
-        return NumeriDaTesto(voce);
-    std::array<std::int16_t, kMaxNumeriSerie + 1> numeri{};
+    if (std::none_of(memorizzati.begin(), memorizzati.end(), FuoriIntervallo)) return;
+    auto& numeri = Module1().SeriesNumbers;
+    numeri.fill(0);
     for (std::size_t i = 0; i < memorizzati.size(); ++i)
         numeri[i + 1] = static_cast<std::int16_t>(memorizzati[i]);
-    return numeri;
 }
 
 }  // namespace ruotario

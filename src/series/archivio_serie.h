@@ -68,11 +68,10 @@ std::array<std::int16_t, kMaxNumeriSerie + 1> NumeriDaTesto(const std::string& t
 // Module1().SeriesNumbers from Module1().SeriesText.
 void caricaSerie();
 
-// The numbers to hand to the analysis for the entry `voce` listing `serie`:
-// those read back from the text, unless the stored record holds a number
-// outside 1..90, whose two-character listing would hide it. Then the stored
-// numbers go, so that the analysis refuses them.
-std::array<std::int16_t, kMaxNumeriSerie + 1> NumeriPerAnalisi(const std::string& voce,
-                                                               const SeriesRecord& serie);
+// After caricaSerie, for the stored record the chosen entry lists: when it
+// holds a number outside 1..90, which its two-character listing hides,
+// SeriesNumbers takes the stored numbers instead, so that the analysis
+// refuses them rather than analyse other numbers.
+void RipristinaNumeriMemorizzati(const SeriesRecord& serie);
 
 }  // namespace ruotario

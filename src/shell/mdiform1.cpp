@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <QToolBar>
 
+#include "series/serie.h"
 #include "shell/msgbox.h"
 #include "shell/twips.h"
 #include "store/archivio.h"
@@ -48,6 +49,7 @@ MDIForm1::MDIForm1(QWidget* parent) : QMainWindow(parent) {
     mnuSerie_ = voce("mnuSerie", "&Archivio Serie");
     mnuAbout_ = voce("mnuAbout", "&About Ruotario...");
     connect(mnuexit_, &QAction::triggered, this, &MDIForm1::mnuexit_Click);
+    connect(mnuSerie_, &QAction::triggered, this, [] { Serie::Apri(); });
 
     toolbar1_ = new QToolBar(this);
     toolbar1_->setObjectName("Toolbar1");

@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <map>
+#include <numeric>
 
 #include "analysis/analisi.h"
 #include "analysis/tabella.h"
@@ -65,27 +66,21 @@ TEST(Analisi, NumeroSingolo) {
         Estr({}, vuote),
         Estr({{FI, {27}}, {VE, {27}}}, vuote),
     };
-    auto r = Analizza(draws, {27});
-    EXPECT_EQ(r.Ambata.Rit[BA], 2);
-    EXPECT_EQ(r.Ambata.Sort[BA], 1);
-    EXPECT_EQ(r.Ambata.Stor[BA], 3);
-    EXPECT_EQ(r.RitNumeri[0][CA], 0);  // not marked in this mode
-    EXPECT_EQ(r.Ambata.RitTutte, 0);
-    EXPECT_EQ(Righe(TabellaRisultati(r)), (std::vector<std::string>{
-                                              "27\tRit.\tSort.\tStor.",
-                                              "BA\t2\t1\t3",
-                                              "CA\t--\t--\t--",
-                                              "FI\t0\t2\t3",
-                                              "GE\t--\t--\t--",
-                                              "MI\t2\t2\t2",
-                                              "NA\t6\t0\t6",
-                                              "PA\t3\t0\t3",
-                                              "RO\t5\t1\t5",
-                                              "TO\t6\t0\t6",
-                                              "VE\t0\t1\t5",
-                                              "Tutte\t0\t\t1",
-                                              "Som\t24\t7\t",
-                                          }));
+    EXPECT_EQ(Righe(TabellaRisultati(Analizza(draws, {27}))), (std::vector<std::string>{
+                                                                  "27\tRit.\tSort.\tStor.",
+                                                                  "BA\t2\t1\t3",
+                                                                  "CA\t--\t--\t--",
+                                                                  "FI\t0\t2\t3",
+                                                                  "GE\t--\t--\t--",
+                                                                  "MI\t2\t2\t2",
+                                                                  "NA\t6\t0\t6",
+                                                                  "PA\t3\t0\t3",
+                                                                  "RO\t5\t1\t5",
+                                                                  "TO\t6\t0\t6",
+                                                                  "VE\t0\t1\t5",
+                                                                  "Tutte\t0\t\t1",
+                                                                  "Som\t24\t7\t",
+                                                              }));
 }
 
 // Wheels without draws stay out of the single number's "Tutte" minimum
@@ -131,7 +126,7 @@ TEST(Analisi, SerieDiTreNumeri) {
                                           }));
 }
 
-TEST(Analisi, UnaSolaEstrazioneEQuaterna) {
+TEST(Analisi, UnaSolaEstrazioneQuaternaEVentiNumeri) {
     auto righe = Righe(TabellaRisultati(Analizza({Estr({{RO, {5, 17}}})}, {5, 17})));
     EXPECT_EQ(righe[8], "RO\t0\t0\t0\t0\t1\t0");
     EXPECT_EQ(righe[9], "TO\t1\t1\t1\t1\t0\t1");
@@ -146,55 +141,39 @@ TEST(Analisi, UnaSolaEstrazioneEQuaterna) {
         EXPECT_EQ(e->Stor[NA], 1);
         EXPECT_EQ(e->Rit[kRuote + 1], 1);
     }
-}
-
-TEST(Analisi, ColonneSecondoINumeri) {
-    auto Intestazione = [](std::vector<int> numeri) {
-        return Righe(TabellaRisultati(Analizza({Estr()}, numeri)))[0];
-    };
-    EXPECT_EQ(Intestazione({40}), "40\tRit.\tSort.\tStor.");
-    EXPECT_EQ(Intestazione({40, 2}), "\t40\t2\tMin\tR.A.\tSor\tSto");
-    EXPECT_EQ(Intestazione({1, 2, 3, 4}),
-              "\t1\t2\t3\t4\tMin\tR.A.\tSor\tSto\tR.T.\tSor\tSto\tR.Q.\tSor\tSto");
-    std::vector<int> venti;
-    for (int i = 1; i <= 20; ++i)
-        venti.push_back(i);
+    std::vector<int> venti(20);
+    std::iota(venti.begin(), venti.end(), 1);
     EXPECT_EQ(TabellaRisultati(Analizza({Estr()}, venti)).Colonne(), 31);
 }
 
 TEST(Analisi, ColoriDimensioniEAppunti) {
-    TabellaRisultati quattro(Analizza({Estr()}, {1, 2, 3, 4}));
     const Rgb scuro{64, 64, 64}, ciano{0, 255, 255}, grigio{192, 192, 192}, rosso{128, 0, 0},
-        blu{0, 0, 255}, bianco{255, 255, 255};
-    auto Colori = [&](int riga, int c) {
-        return std::pair(quattro.At(riga, c).sfondo, quattro.At(riga, c).colore);
+        blu{0, 0, 255}, bianco{255, 255, 255}, chiaro{224, 224, 224};
+    const std::optional<Rgb> no;
+    TabellaRisultati quattro(Analizza({Estr()}, {1, 2, 3, 4}));
+    // One cell of each kind: headers, "Min", ambo, terno, quaterna, "Tutte", "Som".
+    const std::tuple<int, int, std::optional<Rgb>, std::optional<Rgb>> attesi[] = {
+        {0, 2, scuro, ciano},  {0, 5, no, no},
+        {11, 0, scuro, ciano}, {12, 0, no, no},
+        {4, 3, no, no},        {10, 5, grigio, rosso},
+        {1, 7, chiaro, blu},   {1, 10, Rgb{192, 192, 0}, rosso},
+        {1, 14, grigio, blu},  {11, 1, Rgb{128, 128, 128}, bianco},
+        {11, 9, blu, bianco},  {12, 14, grigio, no},
     };
-    using C = std::pair<std::optional<Rgb>, std::optional<Rgb>>;
-    EXPECT_EQ(Colori(0, 2), C(scuro, ciano));
-    EXPECT_EQ(Colori(0, 5), C(std::nullopt, std::nullopt));
-    EXPECT_EQ(Colori(3, 0), C(scuro, ciano));
-    EXPECT_EQ(Colori(11, 0), C(scuro, ciano));
-    EXPECT_EQ(Colori(12, 0), C(std::nullopt, std::nullopt));
-    EXPECT_EQ(Colori(4, 3), C(std::nullopt, std::nullopt));
-    EXPECT_EQ(Colori(10, 5), C(grigio, rosso));
-    EXPECT_EQ(Colori(1, 7), C(Rgb{224, 224, 224}, blu));
-    EXPECT_EQ(Colori(1, 10), C(Rgb{192, 192, 0}, rosso));
-    EXPECT_EQ(Colori(1, 14), C(grigio, blu));
-    EXPECT_EQ(Colori(11, 1), C(Rgb{128, 128, 128}, bianco));
-    for (int c : {6, 9, 12})
-        EXPECT_EQ(Colori(11, c), C(blu, bianco));
-    EXPECT_EQ(Colori(12, 14), C(grigio, std::nullopt));
-    EXPECT_EQ(quattro.LarghezzaColonna(0), 500);
-    EXPECT_EQ(quattro.LarghezzaColonna(4), 380);
-    EXPECT_EQ(quattro.LarghezzaColonna(5), 550);
+    for (const auto& [riga, c, sfondo, colore] : attesi) {
+        EXPECT_EQ(quattro.At(riga, c).sfondo, sfondo) << riga << "," << c;
+        EXPECT_EQ(quattro.At(riga, c).colore, colore) << riga << "," << c;
+    }
+    EXPECT_EQ(TabellaRisultati::LarghezzaColonna(4, 0), 500);
+    EXPECT_EQ(TabellaRisultati::LarghezzaColonna(4, 4), 380);
+    EXPECT_EQ(TabellaRisultati::LarghezzaColonna(4, 5), 550);
     EXPECT_EQ(quattro.TestoAppunti(), "1 - 2 - 3 - 4 - ");
 
     TabellaRisultati uno(Analizza({Estr()}, {27}));
     EXPECT_EQ(uno.At(0, 0).punti, 12);
     EXPECT_EQ(uno.At(0, 0).colore, rosso);
-    EXPECT_EQ(uno.At(0, 1).punti, std::nullopt);
     EXPECT_EQ(uno.At(5, 2).sfondo, grigio);
-    EXPECT_EQ(uno.At(5, 3).sfondo, (Rgb{224, 224, 224}));
+    EXPECT_EQ(uno.At(5, 3).sfondo, chiaro);
     for (int c = 1; c <= 3; ++c)
         EXPECT_EQ(uno.At(11, c).sfondo, (Rgb{255, 128, 128}));
     EXPECT_EQ(uno.At(11, 3).colore, bianco);
@@ -253,15 +232,6 @@ TEST(Analisi, SerieEIntervalliRifiutati) {
     EXPECT_EQ(Messaggio([] { AnalizzaArchivio(ArchivioPath(), 1, 3, {9}); }),
               "Impossibile leggere il file \"" + ArchivioPath().string() +
                   "\": errore di lettura o scrittura sul disco.");
-}
-
-TEST(Analisi, TitoloDellaFinestra) {
-    DrawRecord inizio = prova::EstrazioneVuota(7, 1, 1871);
-    DrawRecord fine = prova::EstrazioneVuota(13, 3, 2004);
-    EXPECT_EQ(TitoloRicerca({0, 27}, inizio, fine),
-              "27_1   Inizio: 7 - 1 - 1871   Fine: 13 - 3 - 2004     ");
-    EXPECT_EQ(TitoloRicerca({0, 5, 17}, inizio, fine),
-              "Serie_1   Inizio: 7 - 1 - 1871   Fine: 13 - 3 - 2004     ");
 }
 
 }  // namespace

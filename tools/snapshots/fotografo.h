@@ -25,5 +25,6 @@ class Fotografo {
 using Scena = void (*)(Fotografo&);
 
 void ScenaPrincipale(Fotografo& fotografo);
+void ScenaSerie(Fotografo& fotografo);
 
 }  // namespace ruotario::snapshots

@@ -18,6 +18,7 @@ namespace {
 
 const Scena kScene[] = {
     ScenaPrincipale,
+    ScenaSerie,
 };
 
 // A snapshot run answers every box itself and says what it was asked.
