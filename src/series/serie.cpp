@@ -239,32 +239,37 @@ void Serie::Form_Load() {
     QWidget* cornice = qobject_cast<QMdiSubWindow*>(parentWidget());
     (cornice ? cornice : this)->setGeometry(0, 0, Twips(larghezza), Twips(altezza));
 
-    const int conteggio = Module1().DrawCount;
-    if (conteggio > 0) {
-        {
-            QSignalBlocker b1(hScroll1_), b2(hScroll2_);
-            hScroll1_->setRange(1, conteggio);
-            hScroll2_->setRange(1, conteggio);
-        }
-        // Fewer than 181 draws: the range starts at the first.
-        const int inizio = std::max(1, conteggio - (kUltimeEstrazioni - 1));
-        // Each assignment runs its handler, also when the bar already stood there.
-        if (hScroll1_->value() == inizio)
-            HScroll1_Change();
-        else
-            hScroll1_->setValue(inizio);
-        if (hScroll2_->value() == conteggio)
-            HScroll2_Change();
-        else
-            hScroll2_->setValue(conteggio);
-    } else {
-        // Nothing to range over: the labels keep their captions.
-        hScroll1_->setEnabled(false);
-        hScroll2_->setEnabled(false);
-    }
+    PreparaBarre();
     list2_->clear();
     RiempiNumeri();
     CaricaSerieArchivio();
+}
+
+// Both bars span the archive and start on its last 181 draws.
+void Serie::PreparaBarre() {
+    const int conteggio = Module1().DrawCount;
+    if (conteggio < 1) {
+        // Nothing to range over: the labels keep their captions.
+        hScroll1_->setEnabled(false);
+        hScroll2_->setEnabled(false);
+        return;
+    }
+    {
+        QSignalBlocker b1(hScroll1_), b2(hScroll2_);
+        hScroll1_->setRange(1, conteggio);
+        hScroll2_->setRange(1, conteggio);
+    }
+    // Fewer than 181 draws: the range starts at the first.
+    const int inizio = std::max(1, conteggio - (kUltimeEstrazioni - 1));
+    // Each assignment runs its handler, also when the bar already stood there.
+    if (hScroll1_->value() == inizio)
+        HScroll1_Change();
+    else
+        hScroll1_->setValue(inizio);
+    if (hScroll2_->value() == conteggio)
+        HScroll2_Change();
+    else
+        hScroll2_->setValue(conteggio);
 }
 
 void Serie::RiempiNumeri() {

@@ -33,6 +33,7 @@ class Serie : public QWidget {
     Serie();
 
     void Form_Load();
+    void PreparaBarre();
     void Command1_Click(int Index);
     void Command2_Click(int Index);
     void HScroll1_Change();

@@ -88,14 +88,12 @@ TEST(Ricerca2, GrigliaComeLaTabellaEFinestraAdattata) {
             for (int r = 0; r < 13; ++r) {
                 const Cella& cella = tabella.At(r, c);
                 EXPECT_EQ(grid->TextMatrix(r, c).toStdString(), cella.testo);
-                QColor sfondo = cella.sfondo
-                                    ? QColor(cella.sfondo->r, cella.sfondo->g, cella.sfondo->b)
-                                : grid->IsFixed(r, c) ? MSFlexGrid::DefaultFixedBackColor()
-                                                      : MSFlexGrid::DefaultBackColor();
-                EXPECT_EQ(grid->BackColorAt(r, c), sfondo) << r << "," << c;
-                if (cella.colore)
-                    EXPECT_EQ(grid->ForeColorAt(r, c),
-                              QColor(cella.colore->r, cella.colore->g, cella.colore->b));
+                // Unset colours are the grid's own.
+                Rgb sfondo = cella.sfondo.value_or(grid->IsFixed(r, c) ? Rgb{192, 192, 192}
+                                                                       : Rgb{255, 255, 255});
+                Rgb colore = cella.colore.value_or(Rgb{0, 0, 0});
+                EXPECT_EQ(grid->BackColorAt(r, c), QColor(sfondo.r, sfondo.g, sfondo.b));
+                EXPECT_EQ(grid->ForeColorAt(r, c), QColor(colore.r, colore.g, colore.b));
                 EXPECT_EQ(grid->FontSizeAt(r, c), cella.punti.value_or(8));
             }
         }

@@ -12,11 +12,16 @@ namespace {
 using ruotario::cli::Argomenti;
 using Comando = int (*)(Argomenti);
 
+// One command per line.
+// clang-format off
 const std::map<std::string, Comando> kComandi = {
-    {"importa", ruotario::cli::Importa},   {"esporta", ruotario::cli::Esporta},
-    {"conta", ruotario::cli::Conta},       {"analizza", ruotario::cli::AnalizzaSerie},
+    {"importa", ruotario::cli::Importa},
+    {"esporta", ruotario::cli::Esporta},
+    {"conta", ruotario::cli::Conta},
+    {"analizza", ruotario::cli::AnalizzaSerie},
     {"serie", ruotario::cli::ElencoSerie},
 };
+// clang-format on
 
 constexpr const char* kUso =
     "Uso: ruotario-cli COMANDO [OPZIONI]\n"
