@@ -167,6 +167,7 @@ TEST(Analisi, ColoriDimensioniEAppunti) {
     EXPECT_EQ(TabellaRisultati::LarghezzaColonna(4, 0), 500);
     EXPECT_EQ(TabellaRisultati::LarghezzaColonna(4, 4), 380);
     EXPECT_EQ(TabellaRisultati::LarghezzaColonna(4, 5), 550);
+    EXPECT_EQ(quattro.Colonne(), 15);
     EXPECT_EQ(quattro.TestoAppunti(), "1 - 2 - 3 - 4 - ");
 
     TabellaRisultati uno(Analizza({Estr()}, {27}));
