@@ -13,6 +13,7 @@
 #include <QToolBar>
 
 #include "archive/archivio.h"
+#include "series/serie.h"
 #include "shell/about.h"
 #include "shell/msgbox.h"
 #include "shell/twips.h"
@@ -76,6 +77,7 @@ MDIForm1::MDIForm1(QWidget* parent) : QMainWindow(parent) {
     mnuAbout_ = voce("mnuAbout", "&About Ruotario...");
     connect(mnuexit_, &QAction::triggered, this, &MDIForm1::mnuexit_Click);
     connect(mnuEstra_, &QAction::triggered, this, [] { Archivio::Apri(); });
+    connect(mnuSerie_, &QAction::triggered, this, [] { Serie::Apri(); });
     connect(mnuAbout_, &QAction::triggered, this, [] { About::Mostra(); });
 
     toolbar1_ = new QToolBar(this);

@@ -38,5 +38,7 @@ int Importa(Argomenti argomenti);
 int Esporta(Argomenti argomenti);
 int Conta(Argomenti argomenti);
 int Mostra(Argomenti argomenti);
+int AnalizzaSerie(Argomenti argomenti);
+int ElencoSerie(Argomenti argomenti);
 
 }  // namespace ruotario::cli

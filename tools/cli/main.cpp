@@ -12,12 +12,17 @@ namespace {
 using ruotario::cli::Argomenti;
 using Comando = int (*)(Argomenti);
 
+// One command per line.
+// clang-format off
 const std::map<std::string, Comando> kComandi = {
     {"importa", ruotario::cli::Importa},
     {"esporta", ruotario::cli::Esporta},
     {"conta", ruotario::cli::Conta},
     {"mostra", ruotario::cli::Mostra},
+    {"analizza", ruotario::cli::AnalizzaSerie},
+    {"serie", ruotario::cli::ElencoSerie},
 };
+// clang-format on
 
 constexpr const char* kUso =
     "Uso: ruotario-cli COMANDO [OPZIONI]\n"
@@ -25,6 +30,8 @@ constexpr const char* kUso =
     "  esporta [--archivio FILE]\n"
     "  conta [--archivio FILE]\n"
     "  mostra N [--archivio FILE]\n"
+    "  analizza --serie N,N,... [--da N] [--a M] [--archivio FILE]\n"
+    "  serie [--file FILE]\n"
     "L'archivio predefinito è Lotto.dat nella cartella del programma.\n";
 
 // The folder of this executable, where the program keeps Lotto.dat.

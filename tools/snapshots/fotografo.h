@@ -28,5 +28,6 @@ void ScenaPrincipale(Fotografo& fotografo);
 void ScenaAbout(Fotografo& fotografo);
 void ScenaBanner(Fotografo& fotografo);
 void ScenaArchivio(Fotografo& fotografo);
+void ScenaSerie(Fotografo& fotografo);
 
 }  // namespace ruotario::snapshots

@@ -21,6 +21,7 @@ const Scena kScene[] = {
     ScenaAbout,
     ScenaBanner,
     ScenaArchivio,
+    ScenaSerie,
 };
 
 // A snapshot run answers every box itself and says what it was asked.

@@ -1,0 +1,191 @@
+#include "analysis/ricerca2.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QMdiSubWindow>
+#include <QProgressBar>
+#include <QTimer>
+
+#include "shell/form41.h"
+#include "shell/mdiform1.h"
+#include "shell/msflexgrid.h"
+#include "shell/msgbox.h"
+#include "store/archivio.h"
+#include "store/errore.h"
+#include "store/module1.h"
+
+namespace ruotario {
+namespace {
+
+// The progress bar moves every twenty steps, at 19, 39, 59, ...
+constexpr std::int64_t kOgniPassi = 20;
+
+QColor Colore(const Rgb& rgb) {
+    return QColor(rgb.r, rgb.g, rgb.b);
+}
+
+// Unloads the loading window however the analysis ends.
+class Caricamento {
+  public:
+    Caricamento() : finestra_(Form41::Carica()) {}
+    ~Caricamento() { Form41::Scarica(); }
+    Caricamento(const Caricamento&) = delete;
+    Caricamento& operator=(const Caricamento&) = delete;
+    Form41* operator->() const { return finestra_; }
+
+  private:
+    Form41* finestra_;
+};
+
+void AccendiBanner() {
+    if (auto* principale = MDIForm1::Istanza()) principale->Timer1()->start();
+}
+
+}  // namespace
+
+QPointer<Ricerca2>& AnalysisWindow() {
+    static QPointer<Ricerca2> finestra;
+    return finestra;
+}
+
+Ricerca2::Ricerca2() {
+    setObjectName("Ricerca2");
+    grid_ = new MSFlexGrid(this);
+    grid_->setObjectName("MSFlexGrid1");
+    // Sums wider than a number column keep their digits, as far as the cell shows them.
+    grid_->setTextElideMode(Qt::ElideNone);
+    connect(grid_, &MSFlexGrid::MouseDown, this,
+            [this](int button, int, int, int) { MSFlexGrid1_MouseDown(button); });
+}
+
+Ricerca2* Ricerca2::Apri() {
+    auto* finestra = new Ricerca2;
+    AnalysisWindow() = finestra;
+    if (!finestra->Form_Load()) {
+        delete finestra;
+        return nullptr;
+    }
+    MDIForm1* principale = MDIForm1::Istanza();
+    if (!principale) {
+        finestra->show();
+        return finestra;
+    }
+    // The frame around the grid, whatever its thickness, at the top-left corner.
+    QMdiSubWindow* cornice = principale->AggiungiFinestra(finestra);
+    cornice->adjustSize();
+    cornice->move(0, 0);
+    return finestra;
+}
+
+bool Ricerca2::Form_Load() {
+    QCoreApplication::processEvents();
+    auto& m = Module1();
+    bool riuscito = true;
+    try {
+        m.CurrentDrawIndex = m.RangeStart;
+        LeggiEstrazione();
+        const DrawRecord inizio = m.CurrentDraw;
+        m.CurrentDrawIndex = m.RangeEnd;
+        LeggiEstrazione();
+        setWindowTitle(
+            QString::fromStdString(TitoloRicerca(m.SeriesNumbers, inizio, m.CurrentDraw)));
+        PreparaGriglia(NumeriDellaSerie(m.SeriesNumbers));
+    } catch (const Errore& errore) {
+        // The loading window goes first, so the main window takes the message.
+        Form41::Scarica();
+        MostraErrore(errore);
+        riuscito = false;
+    }
+    m.SeriesNumbers.fill(0);
+    return riuscito;
+}
+
+void Ricerca2::PreparaGriglia(const std::vector<int>& numeri) {
+    const int n = static_cast<int>(numeri.size());
+    const int colonne = ColonneGriglia(n);
+    grid_->SetRedraw(false);
+    grid_->SetBorderStyle(0);
+    grid_->move(0, 0);
+    grid_->setVisible(true);
+    grid_->SetRows(TabellaRisultati::kRighe);
+    grid_->SetCols(colonne);
+    grid_->SetFixedRows(1);
+    grid_->SetFixedCols(1);
+    int larghezza = 0;
+    for (int c = 0; c < colonne; ++c) {
+        grid_->SetColAlignment(c, Qt::AlignCenter);
+        grid_->SetColWidth(c, TabellaRisultati::LarghezzaColonna(n, c));
+        larghezza += grid_->columnWidth(c);
+    }
+    int altezza = 0;
+    for (int r = 0; r < TabellaRisultati::kRighe; ++r) {
+        grid_->SetRowHeight(r, TabellaRisultati::kAltezzaRiga);
+        altezza += grid_->rowHeight(r);
+    }
+    grid_->resize(larghezza, altezza);
+    FineRicerca(numeri);
+}
+
+void Ricerca2::FineRicerca(const std::vector<int>& numeri) {
+    const auto& m = Module1();
+    Caricamento caricamento;
+    QProgressBar* barra = caricamento->ProgressBar1();
+    // Wide: a range of 32,767 draws plus the series still fits.
+    barra->setMaximum(m.RangeEnd - m.RangeStart + 1 + static_cast<int>(numeri.size()));
+    caricamento->ImpostaValore(0);
+    grid_->setFont(QFont("MS Sans Serif", 8));
+    auto risultato =
+        AnalizzaArchivio(ArchivioPath(), m.RangeStart, m.RangeEnd, numeri, [&](std::int64_t passo) {
+            if (passo % kOgniPassi == kOgniPassi - 1)
+                caricamento->ImpostaValore(static_cast<int>(passo));
+        });
+    if (risultato.Singolo()) {
+        // The single number's columns start the bar over.
+        barra->setMaximum(m.RangeEnd - m.RangeStart + 1);
+        caricamento->ImpostaValore(0);
+    }
+    VisualizzaTutto(risultato);
+}
+
+// Every cell as the results table has it; then the window takes the grid's size.
+void Ricerca2::VisualizzaTutto(const RisultatoAnalisi& risultato) {
+    tabella_.emplace(risultato);
+    grid_->SetRedraw(false);
+    for (int r = 0; r < TabellaRisultati::kRighe; ++r)
+        for (int c = 0; c < tabella_->Colonne(); ++c) {
+            const Cella& cella = tabella_->At(r, c);
+            grid_->SetRow(r);
+            grid_->SetCol(c);
+            grid_->SetText(QString::fromStdString(cella.testo));
+            if (cella.sfondo) grid_->SetCellBackColor(Colore(*cella.sfondo));
+            if (cella.colore) grid_->SetCellForeColor(Colore(*cella.colore));
+            if (cella.punti) grid_->SetCellFontSize(*cella.punti);
+        }
+    grid_->SetRow(1);
+    grid_->SetCol(1);
+    setFixedSize(grid_->size());
+    grid_->SetRedraw(true);
+    Form41::Scarica();
+    AccendiBanner();
+}
+
+void Ricerca2::MSFlexGrid1_MouseDown(int Button) {
+    if (Button != 2) return;
+    if (MsgBox("Copiare elementi negli appunti ?", MsgBoxButtons::YesNo, MsgBoxIcon::None) ==
+        MsgBoxResult::Yes)
+        PrelevaElementi();
+}
+
+void Ricerca2::PrelevaElementi() {
+    QClipboard* appunti = QGuiApplication::clipboard();
+    appunti->clear();
+    appunti->setText(QString::fromStdString(tabella_->TestoAppunti()));
+}
+
+void Ricerca2::closeEvent(QCloseEvent* event) {
+    AnalysisWindow() = nullptr;
+    QWidget::closeEvent(event);
+}
+
+}  // namespace ruotario

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+#include <optional>
+#include <vector>
+
+#include "analysis/tabella.h"
+
+namespace ruotario {
+
+class MSFlexGrid;
+
+// The result of one analysis in one grid: the series (SeriesNumbers) over the
+// draws RangeStart..RangeEnd. A new window for every analysis; the analysis
+// runs while it loads, so it is first shown filled and fitted to its grid.
+// A right click on the grid offers to copy the series to the clipboard.
+class Ricerca2 : public QWidget {
+    Q_OBJECT
+
+  public:
+    // Creates the window, loads it and shows it in the main window. When the
+    // analysis fails the message is shown, nothing stays open and the result
+    // is nullptr.
+    static Ricerca2* Apri();
+
+    MSFlexGrid* MSFlexGrid1() const { return grid_; }
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    Ricerca2();
+
+    bool Form_Load();
+    void PreparaGriglia(const std::vector<int>& numeri);
+    void FineRicerca(const std::vector<int>& numeri);
+    void VisualizzaTutto(const RisultatoAnalisi& risultato);
+    void MSFlexGrid1_MouseDown(int Button);
+    void PrelevaElementi();
+
+    MSFlexGrid* grid_;
+    std::optional<TabellaRisultati> tabella_;
+};
+
+// The analysis window opened last; cleared when an analysis window closes.
+QPointer<Ricerca2>& AnalysisWindow();
+
+}  // namespace ruotario

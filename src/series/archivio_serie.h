@@ -1,0 +1,77 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace ruotario {
+
+constexpr std::size_t kSeriesRecordSize = 40;
+constexpr int kMaxNumeriSerie = 20;
+
+// What the series list shows when the archive holds no series.
+inline constexpr const char* kSerieSegnaposto = "  Non ci sono Serie da Visualizzare ";
+
+// One stored series: twenty signed 16-bit slots, little-endian, the numbers in
+// the order they were picked and 0 after the last one. The series ends at its
+// first 0, whatever follows it.
+struct SeriesRecord {
+    std::array<std::int16_t, kMaxNumeriSerie> Slot{};  // slot n at index n - 1
+
+    // The numbers up to the first empty slot.
+    std::vector<int> Numeri() const;
+    bool operator==(const SeriesRecord&) const = default;
+};
+
+std::string EncodeSerie(const SeriesRecord& serie);
+SeriesRecord DecodeSerie(const char* in);
+
+// "Serie" in the program's folder, and "Serie2", the new file being built while
+// one series is deleted.
+std::filesystem::path SeriePath();
+std::filesystem::path Serie2Path();
+
+// The text that lists record `record`: "-" and each number in a field of two
+// characters, then "    S_" and the record number ("-5 -12-47    S_3").
+std::string SeriesEntry(const SeriesRecord& serie, std::int64_t record);
+
+// Every whole record of `file`, read with one call; none when it is missing.
+// A trailing fragment shorter than a record is not a series.
+std::vector<SeriesRecord> LeggiSerie(const std::filesystem::path& file);
+
+// The lines of the series list: one entry per record, in record order, or the
+// placeholder alone when there is none.
+std::vector<std::string> VociSerie(const std::vector<SeriesRecord>& serie);
+
+// The operations on the program's "Serie". Each either completes or leaves the
+// file as it was, and throws Errore with an Italian message on failure.
+
+// Every stored series; an absent "Serie" is created empty.
+std::vector<SeriesRecord> ElencaSerie();
+// Appends `numeri` (1 to 20 numbers, each 1..90) right after the last whole
+// record.
+void AccodaSerie(const std::vector<int>& numeri);
+// Removes record `record`; the records after it move up one place. The new file
+// is built in full as "Serie2" and renamed over "Serie".
+void EliminaSerie(std::int64_t record);
+// Removes every series (the file itself).
+void SvuotaSerie();
+
+// The numbers of a listed series read back from its text: digits make a
+// number, any run of other characters separates two, and the text ends at "S",
+// "R" or two spaces. At most 20 numbers; slots after the last one are 0.
+std::array<std::int16_t, kMaxNumeriSerie + 1> NumeriDaTesto(const std::string& testo);
+
+// Module1().SeriesNumbers from Module1().SeriesText.
+void caricaSerie();
+
+// After caricaSerie, for the stored record the chosen entry lists: when it
+// holds a number outside 1..90, which its two-character listing hides,
+// SeriesNumbers takes the stored numbers instead, so that the analysis
+// refuses them rather than analyse other numbers.
+void RipristinaNumeriMemorizzati(const SeriesRecord& serie);
+
+}  // namespace ruotario
