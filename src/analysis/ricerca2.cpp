@@ -39,7 +39,7 @@ class Caricamento {
 };
 
 void AccendiBanner() {
-    if (auto* principale = MDIForm1::Istanza()) principale->Timer1()->start();
+    if (auto* principale = MDIForm1::Istanza()) principale->AccendiBanner();
 }
 
 }  // namespace

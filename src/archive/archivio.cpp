@@ -35,6 +35,7 @@ namespace {
 Archivio* istanza = nullptr;
 
 const QString kTitoloArchivio = "Archivio Estrazioni dal 07/01/1871 al ";
+const QString kTitoloInserimento = "Inserisci Estrazione";
 const QString kPerdita =
     QString::fromUtf8("Attenzione:i dati che hai inserito andranno persi !\nVuoi continuare?");
 const QString kPerditaChiusura = QString::fromUtf8(
@@ -98,13 +99,15 @@ QString Testo(const std::string& testo) {
     return QString::fromStdString(testo);
 }
 
-// Catches a failure at the edge of a handler and shows it.
+// Catches a failure at the edge of a handler and shows it; false after one.
 template <typename Azione>
-void Protetto(Azione azione) {
+bool Protetto(Azione azione) {
     try {
         azione();
+        return true;
     } catch (const Errore& errore) {
         MostraErrore(errore);
+        return false;
     }
 }
 
@@ -175,8 +178,6 @@ void Archivio::CreaControlli() {
     msFlexGrid1_ = new MSFlexGrid(this);
     msFlexGrid1_->setObjectName("MSFlexGrid1");
     msFlexGrid1_->SetBorderStyle(0);
-    // Column 6 lies beyond the visible width; the grid never scrolls to it.
-    msFlexGrid1_->setAutoScroll(false);
 
     vScroll1_ = new QScrollBar(Qt::Vertical, this);
     vScroll1_->setObjectName("VScroll1");
@@ -307,7 +308,7 @@ void Archivio::Impaginazione() {
     grid->SetRows(12);
     grid->SetCols(7);
     grid->SetFixedRows(2);
-    grid->SetFixedCols(0);
+    grid->SetFixedCols(1);  // the wheel names: a header the cursor never enters
     grid->Clear();
     grid->SetRowHeight(0, kAltezzaCombo);
     grid->SetColWidth(0, 1600);
@@ -493,7 +494,7 @@ void Archivio::ScriviTitolo() {
 void Archivio::Command1_Click() {
     if (Module1().EntryPending == 1 && !ChiediPerdita()) return;
     TornaANavigazione();
-    Protetto([&] {
+    bool mostrata = Protetto([&] {
         ScriviTitolo();
         if (Module1().DrawCount == 0)
             MostraArchivioVuoto();
@@ -502,12 +503,13 @@ void Archivio::Command1_Click() {
         else
             vScroll1_->setValue(1);
     });
+    if (!mostrata) SvuotaDopoErrore();
 }
 
 void Archivio::Ultima_Click() {
     if (Module1().EntryPending == 1 && !ChiediPerdita()) return;
     TornaANavigazione();
-    Protetto([&] {
+    bool mostrata = Protetto([&] {
         ScriviTitolo();
         const int conteggio = Module1().DrawCount;
         if (conteggio == 0) {
@@ -521,6 +523,17 @@ void Archivio::Ultima_Click() {
             vScroll1_->setValue(conteggio);
         }
     });
+    if (!mostrata) SvuotaDopoErrore();
+}
+
+// A draw that could not be read back leaves no discarded entry on screen:
+// the grid empty and the caption of the browsing window.
+void Archivio::SvuotaDopoErrore() {
+    MostraArchivioVuoto();
+    if (caption_ == kTitoloInserimento) {
+        caption_ = kTitoloArchivio;
+        setWindowTitle(caption_);
+    }
 }
 
 void Archivio::Esc_Click() {
@@ -532,13 +545,19 @@ void Archivio::Esc_Click() {
         close();
 }
 
-void Archivio::closeEvent(QCloseEvent* event) {
+bool Archivio::QueryUnload() {
     if (Module1().EntryPending == 1 &&
-        MsgBox(kPerditaChiusura, MsgBoxButtons::YesNo, MsgBoxIcon::Critical) != MsgBoxResult::Yes) {
+        MsgBox(kPerditaChiusura, MsgBoxButtons::YesNo, MsgBoxIcon::Critical) != MsgBoxResult::Yes)
+        return false;
+    Module1().EntryPending = 0;
+    return true;
+}
+
+void Archivio::closeEvent(QCloseEvent* event) {
+    if (!QueryUnload()) {
         event->ignore();
         return;
     }
-    Module1().EntryPending = 0;
     if (istanza == this) istanza = nullptr;
     event->accept();
 }
@@ -631,7 +650,7 @@ void Archivio::Inserisci_Click() {
 
         grid->Clear();
         grid->SetTextMatrix(0, 5, Testo(CellaGiorno(giorno, mese, anno)));
-        caption_ = "Inserisci Estrazione";
+        caption_ = kTitoloInserimento;
         setWindowTitle(caption_);
         Scrivi();
         grid->SetTextMatrix(0, 1, "Data:");

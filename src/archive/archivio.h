@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "archive/celle.h"
+#include "shell/mdiform1.h"
 
 class QComboBox;
 class QLabel;
@@ -22,7 +23,7 @@ class MSFlexGrid;
 // weekday, its numbers in the archive, in its year and in its month, and the
 // Super Enalotto combination derived from it; the same grid takes a new draw,
 // typed or pasted from the clipboard, and saves it.
-class Archivio : public QWidget {
+class Archivio : public QWidget, public RichiestaChiusura {
     Q_OBJECT
 
   public:
@@ -57,6 +58,10 @@ class Archivio : public QWidget {
     int AltezzaFinestra() const { return altezza_; }
     int LarghezzaFinestra() const { return larghezza_; }
 
+    // Before the window closes: with a draw being entered, asks whether it may
+    // be lost; true when the window may close.
+    bool QueryUnload() override;
+
   protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -72,6 +77,7 @@ class Archivio : public QWidget {
     void VScroll1_Change(int valore);
     void Visualizza(int record);
     void MostraArchivioVuoto();
+    void SvuotaDopoErrore();
     void SuperTemp();
     void Command1_Click();
     void Ultima_Click();

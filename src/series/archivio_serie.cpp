@@ -78,8 +78,9 @@ std::filesystem::path Serie2Path() {
 std::string SeriesEntry(const SeriesRecord& serie, std::int64_t record) {
     std::string voce;
     for (int numero : serie.Numeri()) {
-        std::string cifre = std::to_string(numero);
-        cifre.resize(2, ' ');  // a field of exactly two characters
+        // The decimal text without a sign, in a field of exactly two characters.
+        std::string cifre = std::to_string(numero < 0 ? -static_cast<long>(numero) : numero);
+        cifre.resize(2, ' ');
         voce += "-" + cifre;
     }
     return voce + "    S_" + std::to_string(record);

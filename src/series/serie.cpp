@@ -351,7 +351,7 @@ void Serie::Elabora() {
     if (indice >= 0 && indice < static_cast<int>(serie_.size()))
         RipristinaNumeriMemorizzati(serie_[indice]);
     Ricerca2::Apri();
-    if (auto* principale = MDIForm1::Istanza()) principale->Timer1()->start();
+    if (auto* principale = MDIForm1::Istanza()) principale->AccendiBanner();
 }
 
 void Serie::SalvaSerie() {

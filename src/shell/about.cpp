@@ -114,8 +114,7 @@ About::About() : QWidget(nullptr, Qt::Dialog | Qt::WindowStaysOnTopHint) {
 }
 
 About::~About() {
-    AbilitaPrincipale();
-    if (istanza == this) istanza = nullptr;
+    Scaricata();
 }
 
 About* About::Mostra() {
@@ -200,12 +199,16 @@ bool About::eventFilter(QObject* oggetto, QEvent* evento) {
 }
 
 void About::closeEvent(QCloseEvent* event) {
-    AbilitaPrincipale();
-    if (istanza == this) istanza = nullptr;
+    Scaricata();
     event->accept();
 }
 
-void About::AbilitaPrincipale() {
+// The unload, once: closed and later destroyed, the window must not enable
+// the main window again while another one holds it disabled.
+void About::Scaricata() {
+    if (scaricata_) return;
+    scaricata_ = true;
+    if (istanza == this) istanza = nullptr;
     if (auto* principale = MDIForm1::Istanza()) principale->setEnabled(true);
 }
 

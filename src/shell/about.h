@@ -45,13 +45,14 @@ class About : public QWidget {
     void Form_Load();
     void Text3D(QPainter& pittore, const QString& Strng, const QString& Fnt, int Font_size,
                 int xVal, int YVal, int Depth, int Redcol, int Greencol, int Bluecol);
-    void AbilitaPrincipale();
+    void Scaricata();
 
     QLabel* label3_;
     QLabel* picture2_;
     QString titolo_;
     Registro* registro_ = nullptr;
     Avviatore* avviatore_ = nullptr;
+    bool scaricata_ = false;
 };
 
 }  // namespace ruotario

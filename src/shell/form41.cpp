@@ -34,8 +34,7 @@ Form41::Form41() : QWidget(nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::Custo
 }
 
 Form41::~Form41() {
-    AbilitaPrincipale();
-    if (istanza == this) istanza = nullptr;
+    Scaricata();
 }
 
 Form41* Form41::Carica() {
@@ -45,10 +44,7 @@ Form41* Form41::Carica() {
 }
 
 void Form41::Scarica() {
-    if (!istanza) return;
-    Form41* finestra = istanza;
-    istanza = nullptr;
-    finestra->close();
+    if (istanza) istanza->close();
 }
 
 Form41* Form41::Istanza() {
@@ -61,12 +57,16 @@ void Form41::ImpostaValore(int valore) {
 }
 
 void Form41::closeEvent(QCloseEvent* event) {
-    AbilitaPrincipale();
-    if (istanza == this) istanza = nullptr;
+    Scaricata();
     event->accept();
 }
 
-void Form41::AbilitaPrincipale() {
+// The unload, once: closed and later destroyed, the window must not enable
+// the main window again while another one holds it disabled.
+void Form41::Scaricata() {
+    if (scaricata_) return;
+    scaricata_ = true;
+    if (istanza == this) istanza = nullptr;
     if (auto* principale = MDIForm1::Istanza()) principale->setEnabled(true);
 }
 

@@ -31,9 +31,10 @@ class Form41 : public QWidget {
 
   private:
     Form41();
-    void AbilitaPrincipale();
+    void Scaricata();
 
     QProgressBar* progressBar1_;
+    bool scaricata_ = false;
 };
 
 }  // namespace ruotario

@@ -64,6 +64,8 @@ MDIForm1::MDIForm1(QWidget* parent) : QMainWindow(parent) {
     area_ = new QMdiArea(this);
     area_->setObjectName("MDIArea");
     area_->setBackground(QColor(128, 128, 128));
+    area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    area_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(area_);
 
     auto voce = [this](const char* nome, const char* testo) {
@@ -220,12 +222,27 @@ void MDIForm1::mnuexit_Click() {
 }
 
 void MDIForm1::closeEvent(QCloseEvent* event) {
+    // Disabled behind a dialog, the window takes no input, its close box included.
+    if (!isEnabled()) {
+        event->ignore();
+        return;
+    }
+    for (QMdiSubWindow* finestra : area_->subWindowList())
+        if (auto* richiesta = dynamic_cast<RichiestaChiusura*>(finestra->widget()))
+            if (!richiesta->QueryUnload()) {
+                event->ignore();
+                return;
+            }
     area_->closeAllSubWindows();
     if (!area_->subWindowList().isEmpty()) {
         event->ignore();
         return;
     }
     event->accept();
+}
+
+void MDIForm1::AccendiBanner() {
+    if (!timer1_->isActive()) timer1_->start();
 }
 
 void MDIForm1::resizeEvent(QResizeEvent* event) {

@@ -15,6 +15,15 @@ class QToolBar;
 
 namespace ruotario {
 
+// A child window that may refuse to close (it holds input not yet saved) is
+// asked first, so that closing the program closes nothing when one refuses.
+class RichiestaChiusura {
+  public:
+    virtual ~RichiestaChiusura() = default;
+    // Asks the user when needed; true when the window may close.
+    virtual bool QueryUnload() = 0;
+};
+
 // The frame of the whole program: the menu, the banner band along the top and
 // the area that holds the child windows. It counts the archive when it loads.
 class MDIForm1 : public QMainWindow {
@@ -59,6 +68,9 @@ class MDIForm1 : public QMainWindow {
     // "Esci": closes the main window with its children; the program ends only
     // when every child agreed to close.
     void mnuexit_Click();
+
+    // Switches the banner's Timer1 on; a timer already running keeps its beat.
+    void AccendiBanner();
 
     // The banner's two timer ticks.
     void Timer1_Timer();

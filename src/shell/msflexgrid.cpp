@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QSignalBlocker>
 #include <QStyledItemDelegate>
+#include <QWheelEvent>
 
 #include "shell/twips.h"
 
@@ -61,6 +62,9 @@ MSFlexGrid::MSFlexGrid(QWidget* parent) : QTableWidget(parent) {
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // The grid is laid out to show what it must; cells past its width (the
+    // draw grid's spare column) are never scrolled into view.
+    setAutoScroll(false);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::NoSelection);
     setTabKeyNavigation(false);
@@ -224,6 +228,10 @@ void MSFlexGrid::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QTableWidget::keyPressEvent(event);
+}
+
+void MSFlexGrid::wheelEvent(QWheelEvent* event) {
+    event->ignore();
 }
 
 void MSFlexGrid::mousePressEvent(QMouseEvent* event) {

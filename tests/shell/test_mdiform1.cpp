@@ -28,16 +28,17 @@ namespace {
 using prova::MsgBoxScript;
 
 // A child window that refuses to close while `rifiuta` is set.
-class Ostinata : public QWidget {
+class Ostinata : public QWidget, public RichiestaChiusura {
   public:
     bool rifiuta = true;
+    bool QueryUnload() override { return !rifiuta; }
 
   protected:
     void closeEvent(QCloseEvent* event) override {
-        if (rifiuta)
-            event->ignore();
-        else
+        if (QueryUnload())
             event->accept();
+        else
+            event->ignore();
     }
 };
 
@@ -98,23 +99,28 @@ TEST(MDIForm1, ArchivioOltreIlLimiteAvvisa) {
     EXPECT_EQ(Module1().DrawCount, 32767);
 }
 
-TEST(MDIForm1, EsciNonChiudeSeUnaFinestraRifiuta) {
+TEST(MDIForm1, EsciNonChiudeNullaSeUnaFinestraRifiuta) {
     prova::CartellaProva cartella;
     MDIForm1 principale;
     principale.show();
     auto* ostinata = new Ostinata;
-    auto* docile = new QWidget;
-    QPointer<QWidget> docileVista(docile);
-    principale.AggiungiFinestra(ostinata);
+    QPointer<QWidget> docile(new QWidget);
     principale.AggiungiFinestra(docile);
+    principale.AggiungiFinestra(ostinata);
 
     principale.mnuexit()->trigger();
-    EXPECT_TRUE(principale.isVisible());
-    EXPECT_EQ(principale.Area()->subWindowList().size(), 1);
     QTest::qWait(0);
-    EXPECT_TRUE(docileVista.isNull());
+    EXPECT_TRUE(principale.isVisible());
+    EXPECT_EQ(principale.Area()->subWindowList().size(), 2);
+    EXPECT_FALSE(docile.isNull());
 
+    // Behind a dialog the main window takes no input, its close box included.
+    principale.setEnabled(false);
     ostinata->rifiuta = false;
+    principale.close();
+    EXPECT_TRUE(principale.isVisible());
+
+    principale.setEnabled(true);
     principale.mnuexit()->trigger();
     EXPECT_FALSE(principale.isVisible());
     EXPECT_TRUE(principale.Area()->subWindowList().isEmpty());

@@ -46,10 +46,10 @@ int AnalizzaSerie(Argomenti argomenti) {
 
     std::int64_t conteggio = std::min<std::int64_t>(ContaRecord(archivio), kMaxEstrazioni);
     if (conteggio < 1) throw ErroreUso("l'archivio non contiene estrazioni da analizzare");
-    // The series window's default: the last 181 draws.
-    long inizio = da.empty() ? std::max<long>(1, conteggio - 180)
-                             : Numero(da, 1, conteggio, "inizio dell'intervallo");
+    // The series window's default: 181 draws, ending at the last one or at --a.
     long fine = a.empty() ? conteggio : Numero(a, 1, conteggio, "fine dell'intervallo");
+    long inizio = da.empty() ? std::max<long>(1, fine - 180)
+                             : Numero(da, 1, conteggio, "inizio dell'intervallo");
     if (inizio > fine)
         throw ErroreUso("intervallo rovesciato: l'inizio " + std::to_string(inizio) +
                         " viene dopo la fine " + std::to_string(fine));
