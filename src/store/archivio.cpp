@@ -11,6 +11,13 @@ namespace {
                  file.string() + "\": il file è più corto del previsto.");
 }
 
+// The archive no longer holds the draws that were counted.
+[[noreturn]] void Cambiato(const std::filesystem::path& file, const char* quante) {
+    throw Errore("Impossibile aggiungere l'estrazione al file \"" + file.string() +
+                 "\": il file contiene " + quante +
+                 " estrazioni di quelle contate, forse è stato modificato da un altro programma.");
+}
+
 }  // namespace
 
 std::int64_t ContaRecord(const std::filesystem::path& file) {
@@ -39,12 +46,12 @@ void AccodaRecord(const std::filesystem::path& file, const DrawRecord& draw,
     auto size = Io().Size(file);
     std::uint64_t prima = size.value_or(0);
     std::uint64_t posizione = static_cast<std::uint64_t>(conteggio) * kDrawRecordSize;
-    // Another program may have shortened the file since it was counted: writing
-    // at the counted position would leave a hole of empty draws.
-    if (prima < posizione)
-        throw Errore(MessaggioFile("aggiungere l'estrazione al", file.string(),
-                                   "il file contiene meno estrazioni di quelle contate, forse è "
-                                   "stato modificato da un altro programma"));
+    // Another program may have changed the file since it was counted, or the
+    // count failed: writing at the counted position would leave a hole of empty
+    // draws in a shorter file and write over a stored draw in a longer one.
+    // Only a fragment shorter than a record may lie there.
+    if (prima < posizione) Cambiato(file, "meno");
+    if (prima >= posizione + kDrawRecordSize) Cambiato(file, "più");
     try {
         Io().WriteAt(file, posizione, EncodeDraw(draw));
     } catch (const Errore&) {

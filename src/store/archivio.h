@@ -26,6 +26,7 @@ std::vector<DrawRecord> LeggiRecord(const std::filesystem::path& file, std::int6
 
 // Writes `draw` as record `conteggio + 1`, that is at byte `conteggio` x 106,
 // in one call flushed to disk; whatever lay there (a fragment) is overwritten.
+// A file that no longer holds `conteggio` whole records is left alone.
 // On failure the file is put back to its former length and the error rethrown.
 void AccodaRecord(const std::filesystem::path& file, const DrawRecord& draw,
                   std::int64_t conteggio);

@@ -174,28 +174,70 @@ TEST(Accodamento, ArchivioPienoNonScriveNulla) {
     EXPECT_EQ(std::filesystem::file_size(ArchivioPath()), kMaxEstrazioni * kDrawRecordSize);
 }
 
-TEST(Accodamento, ArchivioAccorciatoDaAltriNonLasciaBuchi) {
+TEST(Accodamento, ArchivioCambiatoDaAltriNonLasciaBuchiNeSovrascrive) {
     CartellaProva cartella;
     prova::ScriviArchivio(prova::Settimanali(5));
     (void)ContaEstrazioni();
-    prova::ScriviArchivio(prova::Settimanali(2));
-    EXPECT_THROW(AccodaEstrazione(), Errore);
-    EXPECT_EQ(std::filesystem::file_size(ArchivioPath()), 2 * kDrawRecordSize);
+    for (int record : {2, 6, 7}) {
+        prova::ScriviArchivio(prova::Settimanali(record));
+        const std::string prima = prova::LeggiBytes(ArchivioPath());
+        try {
+            AccodaEstrazione();
+            ADD_FAILURE() << record;
+        } catch (const Errore& errore) {
+            EXPECT_EQ(errore.what(), "Impossibile aggiungere l'estrazione al file \"" +
+                                         ArchivioPath().string() + "\": il file contiene " +
+                                         (record < 5 ? "meno" : "più") +
+                                         " estrazioni di quelle contate, forse è stato "
+                                         "modificato da un altro programma.");
+        }
+        EXPECT_EQ(prova::LeggiBytes(ArchivioPath()), prima);
+    }
 }
 
 TEST(Sostituzione, UnGuastoLasciaIntattoIlVecchioArchivio) {
-    CartellaProva cartella;
-    prova::ScriviArchivio(prova::Settimanali(3));
-    std::string prima = prova::LeggiBytes(ArchivioPath());
-    for (Op op : {Op::WriteNew, Op::Rename}) {
-        IoGuasto guasto;
-        guasto.Fallisci(op, EROFS);
-        EXPECT_THROW(SostituisciArchivio(ArchivioPath(), prova::Settimanali(9)), Errore);
-        EXPECT_EQ(prova::LeggiBytes(ArchivioPath()), prima);
-        EXPECT_FALSE(std::filesystem::exists(cartella.File("Lotto.dat.tmp")));
+    for (bool esisteva : {true, false}) {
+        CartellaProva cartella;
+        if (esisteva) prova::ScriviArchivio(prova::Settimanali(3));
+        const auto temporaneo = cartella.File("Lotto.dat.tmp");
+        std::string prima = prova::LeggiBytes(ArchivioPath());
+        struct Caso {
+            Op op;
+            int codice;
+            std::size_t parziale;
+            std::string messaggio;
+        };
+        const Caso casi[] = {
+            {Op::WriteNew, ENOSPC, 500,
+             "Impossibile creare il file \"" + temporaneo.string() +
+                 "\": spazio su disco esaurito."},
+            {Op::WriteNew, EROFS, 0,
+             "Impossibile creare il file \"" + temporaneo.string() +
+                 "\": il disco è in sola lettura."},
+            {Op::Rename, EROFS, 0,
+             "Impossibile sostituire il file \"" + ArchivioPath().string() +
+                 "\": il disco è in sola lettura."},
+        };
+        for (const Caso& caso : casi) {
+            IoGuasto guasto;
+            guasto.Fallisci(caso.op, caso.codice);
+            guasto.ScritturaParziale(caso.parziale);
+            try {
+                SostituisciArchivio(ArchivioPath(), prova::Settimanali(9));
+                ADD_FAILURE() << caso.messaggio;
+            } catch (const Errore& errore) {
+                EXPECT_EQ(errore.what(), caso.messaggio);
+            }
+            EXPECT_EQ(std::filesystem::exists(ArchivioPath()), esisteva);
+            EXPECT_EQ(prova::LeggiBytes(ArchivioPath()), prima);
+            EXPECT_FALSE(std::filesystem::exists(temporaneo));
+        }
+        SostituisciArchivio(ArchivioPath(), prova::Settimanali(9));
+        std::string nuovo;
+        for (const DrawRecord& draw : prova::Settimanali(9))
+            nuovo += EncodeDraw(draw);
+        EXPECT_EQ(prova::LeggiBytes(ArchivioPath()), nuovo);
     }
-    SostituisciArchivio(ArchivioPath(), prova::Settimanali(9));
-    EXPECT_EQ(ContaRecord(ArchivioPath()), 9);
 }
 
 TEST(Ruote, CodiciDaBariAVenezia) {
