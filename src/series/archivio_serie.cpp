@@ -178,7 +178,7 @@ void SvuotaSerie() {
     Io().Remove(SeriePath());
 }
 
-std::array<std::int16_t, kMaxNumeriSerie + 1> NumeriDaTesto(const std::string& testo) {
+std::array<std::int16_t, kMaxNumeriSerie + 1> NumeriDaVoce(const std::string& testo) {
     std::array<std::int16_t, kMaxNumeriSerie + 1> numeri{};
     int slot = 1;
     int valore = 0;
@@ -202,7 +202,7 @@ std::array<std::int16_t, kMaxNumeriSerie + 1> NumeriDaTesto(const std::string& t
 }
 
 void caricaSerie() {
-    Module1().SeriesNumbers = NumeriDaTesto(Module1().SeriesText);
+    Module1().SeriesNumbers = NumeriDaVoce(Module1().SeriesText);
 }
 
 void RipristinaNumeriMemorizzati(const SeriesRecord& serie) {

@@ -63,7 +63,7 @@ void SvuotaSerie();
 // The numbers of a listed series read back from its text: digits make a
 // number, any run of other characters separates two, and the text ends at "S",
 // "R" or two spaces. At most 20 numbers; slots after the last one are 0.
-std::array<std::int16_t, kMaxNumeriSerie + 1> NumeriDaTesto(const std::string& testo);
+std::array<std::int16_t, kMaxNumeriSerie + 1> NumeriDaVoce(const std::string& testo);
 
 // Module1().SeriesNumbers from Module1().SeriesText.
 void caricaSerie();

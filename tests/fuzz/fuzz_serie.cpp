@@ -48,7 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t dime
     if (serie.empty()) Verifica(voci.front() == kSerieSegnaposto);
     for (std::size_t r = 0; r < serie.size(); ++r) {
         auto numeri = serie[r].Numeri();
-        auto letti = NumeriDaTesto(voci[r]);
+        auto letti = NumeriDaVoce(voci[r]);
         bool reali = true;
         for (int n : numeri)
             reali = reali && n >= 1 && n <= 90;
@@ -59,7 +59,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t dime
         }
         Verifica(Conta(letti) <= kMaxNumeriSerie);
     }
-    auto testo = NumeriDaTesto(byte);
+    auto testo = NumeriDaVoce(byte);
     for (std::size_t i = 1; i < testo.size(); ++i)
         Verifica(testo[i] >= 0);
     return 0;

@@ -43,8 +43,8 @@ TEST(SeriesEntry, TestiDellElencoERiletturaDeiNumeri) {
     EXPECT_EQ(SeriesEntry(Serie({5, 12, 47}), 3), "-5 -12-47    S_3");
     EXPECT_EQ(SeriesEntry(Serie({7, 45}), 1), "-7 -45    S_1");
     EXPECT_EQ(SeriesEntry(Serie({0, 5, 6}), 2), "    S_2");
-    EXPECT_EQ(NumeriDaTesto("-5 -12-47    S_3"), (Numeri{0, 5, 12, 47}));
-    EXPECT_EQ(NumeriDaTesto("    S_2"), Numeri{});
+    EXPECT_EQ(NumeriDaVoce("-5 -12-47    S_3"), (Numeri{0, 5, 12, 47}));
+    EXPECT_EQ(NumeriDaVoce("    S_2"), Numeri{});
 
     SeriesRecord venti;
     std::string voce;
@@ -54,12 +54,12 @@ TEST(SeriesEntry, TestiDellElencoERiletturaDeiNumeri) {
         voce += "-" + std::to_string(71 + i);
     }
     EXPECT_EQ(SeriesEntry(venti, 12), voce + "    S_12");
-    EXPECT_EQ(NumeriDaTesto(SeriesEntry(venti, 12)), attesi);
+    EXPECT_EQ(NumeriDaVoce(SeriesEntry(venti, 12)), attesi);
 
     // Separators count once, leading ones not at all; "R", "S" and two spaces end it.
-    EXPECT_EQ(NumeriDaTesto("ab 3,, 4-5R6"), (Numeri{0, 3, 4, 5}));
-    EXPECT_EQ(NumeriDaTesto("8 9  10"), (Numeri{0, 8, 9}));
-    EXPECT_EQ(NumeriDaTesto("1S2"), (Numeri{0, 1}));
+    EXPECT_EQ(NumeriDaVoce("ab 3,, 4-5R6"), (Numeri{0, 3, 4, 5}));
+    EXPECT_EQ(NumeriDaVoce("8 9  10"), (Numeri{0, 8, 9}));
+    EXPECT_EQ(NumeriDaVoce("1S2"), (Numeri{0, 1}));
 
     Module1().SeriesText = "-7 -45    S_1";
     Module1().SeriesNumbers[3] = 9;
