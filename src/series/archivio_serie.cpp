@@ -127,19 +127,7 @@ void AccodaSerie(const std::vector<int>& numeri) {
     std::uint64_t prima = byte.value_or(0);
     // Right after the last whole record: a trailing fragment is overwritten.
     std::uint64_t posizione = static_cast<std::uint64_t>(ContaSerie(prima)) * kSeriesRecordSize;
-    try {
-        Io().WriteAt(file, posizione, EncodeSerie(serie));
-    } catch (const Errore&) {
-        try {
-            if (byte)
-                Io().Truncate(file, prima);
-            else
-                Io().Remove(file);
-        } catch (const Errore&) {
-            // The first failure is the one the user must read.
-        }
-        throw;
-    }
+    WriteOrRestore(file, byte, posizione, EncodeSerie(serie));
 }
 
 void EliminaSerie(std::int64_t record) {

@@ -52,19 +52,7 @@ void AccodaRecord(const std::filesystem::path& file, const DrawRecord& draw,
     // Only a fragment shorter than a record may lie there.
     if (prima < posizione) Cambiato(file, "meno");
     if (prima >= posizione + kDrawRecordSize) Cambiato(file, "più");
-    try {
-        Io().WriteAt(file, posizione, EncodeDraw(draw));
-    } catch (const Errore&) {
-        try {
-            if (size)
-                Io().Truncate(file, prima);
-            else
-                Io().Remove(file);
-        } catch (const Errore&) {
-            // The first failure is the one the user must read.
-        }
-        throw;
-    }
+    WriteOrRestore(file, size, posizione, EncodeDraw(draw));
 }
 
 void SostituisciArchivio(const std::filesystem::path& file, const std::vector<DrawRecord>& draws) {

@@ -145,6 +145,23 @@ FileIo& RealIo() {
     return Reale();
 }
 
+void WriteOrRestore(const std::filesystem::path& file, std::optional<std::uint64_t> before,
+                    std::uint64_t offset, const std::string& data) {
+    try {
+        Io().WriteAt(file, offset, data);
+    } catch (const Errore&) {
+        try {
+            if (before)
+                Io().Truncate(file, *before);
+            else
+                Io().Remove(file);
+        } catch (const Errore&) {
+            // The first failure is the one the user must read.
+        }
+        throw;
+    }
+}
+
 const std::filesystem::path& AppDir() {
     return cartella;
 }

@@ -39,6 +39,12 @@ void SetIo(FileIo* io);
 // The real file system, for test doubles that wrap it.
 FileIo& RealIo();
 
+// Appends a record: writes `data` at `offset` in one call, flushed to disk. On
+// failure the file is put back as it was, `before` being its former size (or
+// nothing when it did not exist), and the error is rethrown.
+void WriteOrRestore(const std::filesystem::path& file, std::optional<std::uint64_t> before,
+                    std::uint64_t offset, const std::string& data);
+
 // The program's folder, where "Lotto.dat" and "Serie" live. The program sets it
 // to the folder of its executable at start; tests point it at a temporary folder.
 const std::filesystem::path& AppDir();
