@@ -50,6 +50,10 @@ struct FinestraArchivio : testing::Test {
         QTest::mouseClick(Griglia()->viewport(), Qt::LeftButton, {},
                           Griglia()->visualRect(Griglia()->model()->index(r, c)).center());
     }
+    // Label1, Label3, Label4: the draw's number, within its year, within its month.
+    QStringList Etichette() const {
+        return {archivio->Label1()->text(), archivio->Label3()->text(), archivio->Label4()->text()};
+    }
     std::pair<int, int> Cursore() const { return {Griglia()->Row(), Griglia()->Col()}; }
     QMdiSubWindow* Cornice() const {
         return qobject_cast<QMdiSubWindow*>(archivio->parentWidget());

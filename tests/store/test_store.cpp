@@ -1,0 +1,241 @@
+// The store: the archive file and its records, the importer of the historical
+// text, the calendar and the numbering of a draw within its month and year.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cerrno>
+
+#include "store/archivio.h"
+#include "store/calendario.h"
+#include "store/errore.h"
+#include "store/module1.h"
+#include "store/numerazione.h"
+#include "store/storico.h"
+#include "support/archivio_prova.h"
+#include "support/io_guasto.h"
+
+namespace ruotario {
+namespace {
+
+using namespace std::string_literals;
+using prova::CartellaProva;
+using prova::Estrazione;
+using prova::LeggiBytes;
+using prova::ScriviBytes;
+using Op = prova::IoGuasto::Op;
+
+// The message `azione` fails with.
+template <typename Azione>
+std::string Fallimento(Azione azione) {
+    try {
+        azione();
+    } catch (const Errore& errore) {
+        return errore.what();
+    }
+    return "nessun errore";
+}
+
+// The bytes of Settimanali(quanti), record after record.
+std::string Archivio(int quanti) {
+    std::string dati;
+    for (const DrawRecord& draw : prova::Settimanali(quanti))
+        dati += EncodeDraw(draw);
+    return dati;
+}
+
+TEST(Archivio, SiContanoIRecordInteriESiAccodaSulFrammento) {
+    CartellaProva cartella;
+    CaricaRuote();
+    std::string codici;
+    for (int w = 1; w <= 10; ++w)
+        codici += Module1().WheelCode[w] + " ";
+    EXPECT_EQ(codici, "BA CA FI GE MI NA PA RO TO VE ");
+    // No archive: an empty one is made.
+    EXPECT_FALSE(ContaEstrazioni());
+    EXPECT_EQ(Module1().DrawCount, 0);
+    EXPECT_EQ(std::filesystem::file_size(ArchivioPath()), 0u);
+    for (std::size_t frammento : {0u, 1u, 50u, 105u}) {
+        ScriviBytes(ArchivioPath(), Archivio(3) + std::string(frammento, '\x07'));
+        EXPECT_FALSE(ContaEstrazioni());
+        EXPECT_EQ(Module1().DrawCount, 3) << frammento;
+        EXPECT_EQ(Module1().CurrentDrawIndex, 3) << frammento;
+    }
+    const DrawRecord nuova = Estrazione(6, 12, 2026, 42);
+    Module1().CurrentDraw = nuova;
+    AccodaEstrazione();
+    EXPECT_EQ(Module1().DrawCount, 3);  // until the next count
+    EXPECT_EQ(LeggiBytes(ArchivioPath()), Archivio(3) + EncodeDraw(nuova));
+    (void)ContaEstrazioni();
+    Module1().CurrentDrawIndex = 4;
+    LeggiEstrazione();
+    EXPECT_EQ(Module1().CurrentDraw, nuova);
+    // A count that fails leaves an empty archive, never the count before.
+    prova::IoGuasto guasto;
+    guasto.Fallisci(Op::Size, EACCES);
+    EXPECT_THROW((void)ContaEstrazioni(), Errore);
+    EXPECT_EQ(Module1().DrawCount + Module1().CurrentDrawIndex, 0);
+}
+
+TEST(Archivio, PosizioniDeiCampiNelRecord) {
+    DrawRecord draw = prova::EstrazioneVuota(7, 1, 1871);
+    draw.Numbers(1, 1) = 11;
+    draw.Numbers(5, 1) = 15;
+    draw.Numbers(1, 2) = 21;
+    draw.Numbers(3, 7) = -3;
+    draw.Numbers(5, 10) = 90;
+    const std::string byte = EncodeDraw(draw);
+    ASSERT_EQ(byte.size(), 106u);
+    // 16-bit little-endian: the date, Bari I, Bari V and Cagliari I, Palermo III, Venezia V.
+    for (auto [offset, atteso] : {std::pair{0, "\x07\0\x01\0\x4f\x07\x0b\0"s},
+                                  {14, "\x0f\0\x15\0"s},
+                                  {70, "\xfd\xff"s},
+                                  {104, "\x5a\0"s}})
+        EXPECT_EQ(byte.substr(offset, atteso.size()), atteso) << offset;
+    EXPECT_EQ(DecodeDraw(byte.data()), draw);
+}
+
+// The importer's way of writing: a file beside it, renamed over it.
+TEST(Archivio, UnaSostituzioneFallitaLasciaIntattoIlVecchio) {
+    CartellaProva cartella;
+    ScriviBytes(ArchivioPath(), Archivio(3));
+    for (Op op : {Op::WriteNew, Op::Rename}) {
+        prova::IoGuasto guasto;
+        guasto.Fallisci(op, ENOSPC);
+        guasto.ScritturaParziale(500);
+        EXPECT_NE(Fallimento([] {
+                      SostituisciArchivio(ArchivioPath(), prova::Settimanali(9));
+                  }).find("spazio su disco esaurito"),
+                  std::string::npos);
+        EXPECT_EQ(LeggiBytes(ArchivioPath()), Archivio(3));
+        EXPECT_FALSE(std::filesystem::exists(cartella.File("Lotto.dat.tmp")));
+    }
+    SostituisciArchivio(ArchivioPath(), prova::Settimanali(9));
+    EXPECT_EQ(LeggiBytes(ArchivioPath()), Archivio(9));
+}
+
+std::string Rifiuto(const std::vector<TestoStorico>& files) {
+    return Fallimento([&] { (void)ImportaStorico(files); });
+}
+
+TEST(StoricoTesto, RuotaNazionaleSaltataERomaComeRO) {
+    const auto draws = ImportaStorico({{"prova.txt",
+                                        "2020/01/02\tBA\t1\t2\t3\t4\t5\n"
+                                        "2020/01/02\tRN\t1\t2\t3\t4\t5\n"
+                                        "2020/01/02\tRO\t6\t7\t8\t9\t10\n"
+                                        "2020/01/04\tVE\t90\t89\t88\t87\t86\r\n"}});
+    ASSERT_EQ(draws.size(), 2u);
+    EXPECT_EQ(draws[0].Numbers(1, 8) + draws[1].Numbers(5, 10), 6 + 86);  // Roma, Venezia
+    EXPECT_EQ(EsportaStorico(draws),
+              "2020/01/02\tBA\t1\t2\t3\t4\t5\n2020/01/02\tRM\t6\t7\t8\t9\t10\n"
+              "2020/01/04\tVE\t90\t89\t88\t87\t86\n");
+}
+
+TEST(StoricoTesto, OgniErroreNominaFileRigaEMotivo) {
+    const std::string formato =
+        "riga non valida: attese la data (AAAA/MM/GG), la ruota e cinque numeri separati da "
+        "tabulazioni";
+    const std::pair<std::string, std::string> casi[] = {
+        {"2020/01/02\tBA\t1\t2\t3\t4", formato},
+        {"2020-01-02\tBA\t1\t2\t3\t4\t5", formato},
+        {"2020/01/02\tBA\t1\t2\tx\t4\t5", formato},
+        {"2020/01/02\tXX\t1\t2\t3\t4\t5", "ruota sconosciuta \"XX\""},
+        {"2020/01/02\tCA\t1\t2\t91\t4\t5", "numero fuori dall'intervallo 1-90 (91)"},
+        {"2020/01/02\tCA\t1\t0\t3\t4\t5", "numero fuori dall'intervallo 1-90 (0)"},
+        {"2020/01/02\tCA\t1\t2\t3\t2\t5", "il numero 2 è ripetuto sulla ruota di Cagliari"},
+        {"2020/01/02\tBA\t6\t7\t8\t9\t10",
+         "la ruota di Bari compare due volte nella stessa estrazione"},
+        {"2021/02/29\tCA\t1\t2\t3\t4\t5", "data impossibile \"2021/02/29\""},
+        {"2020/00/10\tCA\t1\t2\t3\t4\t5", "data impossibile \"2020/00/10\""},
+        {"2019/12/31\tCA\t1\t2\t3\t4\t5",
+         "la data 2019/12/31 è precedente a quella dell'estrazione prima"},
+    };
+    // The bad line is the second of the second file, after a draw of the first.
+    for (const auto& [riga, motivo] : casi)
+        EXPECT_EQ(
+            Rifiuto({{"a.txt", "2020/01/02\tBA\t1\t2\t3\t4\t5\n"}, {"b.txt", "\n" + riga + "\n"}}),
+            "Errore nel file \"b.txt\", riga 2: " + motivo + ".");
+}
+
+TEST(StoricoTesto, PiuDi32767EstrazioniRifiutate) {
+    auto draws = prova::Settimanali(32768);
+    const std::string troppe = EsportaStorico(draws);
+    draws.pop_back();
+    EXPECT_EQ(ImportaStorico({{"ok.txt", EsportaStorico(draws)}}).size(), 32767u);
+    EXPECT_EQ(Rifiuto({{"troppe.txt", troppe}}),
+              "Errore nel file \"troppe.txt\", riga 327671: più di 32767 estrazioni, che "
+              "l'archivio non può contenere.");
+}
+
+TEST(Calendario, GiorniInItalianoEUltimiGiorniDelMese) {
+    std::string settimana;
+    for (int giorno = 1; giorno <= 7; ++giorno)
+        settimana += NomeGiorno(giorno, 12, 2026) + CellaGiorno(giorno, 12, 2026) + ",";
+    EXPECT_EQ(settimana,
+              "martedì mar,mercoledì mer,giovedì gio,venerdì ven,sabato sab,domenica dom,"
+              "lunedì lun,");
+    // No such dates: the day 0, the month 13, 31 June.
+    EXPECT_EQ(NomeGiorno(0, 3, 2020) + CellaGiorno(1, 13, 2020) + CellaGiorno(31, 6, 2020), "");
+    // February of 2004, 2003, 1900, 2000; April; month 13, January of the next year.
+    std::string ultimi;
+    for (auto [mese, anno] :
+         {std::pair{2, 2004}, {2, 2003}, {2, 1900}, {2, 2000}, {4, 2021}, {13, 2021}})
+        ultimi += std::to_string(UltimoGiorno(mese, anno)) + " ";
+    EXPECT_EQ(ultimi, "29 28 28 29 30 31 ");
+}
+
+// Each record's number within its year and month, where the yearly walk
+// leaves the cursor (the record of another year it stopped on, or 0), and the
+// record it read last.
+TEST(Numerazione, MeseEAnnoContatiAllIndietro) {
+    prova::CartellaProva cartella;
+    const std::vector<DrawRecord> draws = {
+        Estrazione(11, 1, 1941),  Estrazione(25, 1, 1941),  Estrazione(6, 1, 1946),
+        Estrazione(30, 12, 1999), Estrazione(31, 12, 1999), Estrazione(1, 1, 2000),
+        Estrazione(20, 12, 2003), Estrazione(27, 12, 2003), Estrazione(3, 1, 2004),
+        Estrazione(10, 1, 2004),  Estrazione(17, 1, 2004),  Estrazione(24, 1, 2004),
+        Estrazione(31, 1, 2004),  Estrazione(7, 2, 2004)};
+    prova::ScriviArchivio(draws);
+    // Record: yearly and monthly numbers, cursor, the record read last.
+    const std::pair<int, std::string> casi[] = {
+        {1, "1 1 0 1"},   // the first record of the archive
+        {3, "1 3 2 2"},   // years without draws between two Januaries: the month alone counts
+        {5, "2 2 3 3"},   // 31 December
+        {6, "1 1 5 5"},   // 1 January after 31 December
+        {13, "5 5 8 8"},  // the last of a month with five draws
+        {14, "6 1 8 8"},
+    };
+    for (const auto& [record, atteso] : casi) {
+        const Numerazione n = NumeraEstrazione(ArchivioPath(), record);
+        const auto ultimo =
+            std::find(draws.begin(), draws.end(), n.UltimoLetto) - draws.begin() + 1;
+        EXPECT_EQ(std::to_string(n.Annuale) + " " + std::to_string(n.Mensile) + " " +
+                      std::to_string(n.Cursore) + " " + std::to_string(ultimo),
+                  atteso)
+            << record;
+    }
+}
+
+// 2003 has 156 draws, the 1st to the 13th of every month; 2004 has 300, the
+// 1st to the 25th.
+TEST(Numerazione, AnniDi156E300EstrazioniLettiInPocheVolte) {
+    prova::CartellaProva cartella;
+    std::vector<DrawRecord> draws;
+    for (auto [anno, giorni] : {std::pair{2003, 13}, {2004, 25}})
+        for (int mese = 1; mese <= 12; ++mese)
+            for (int giorno = 1; giorno <= giorni; ++giorno)
+                draws.push_back(Estrazione(giorno, mese, anno));
+    prova::ScriviArchivio(draws);
+    const Numerazione dicembre = NumeraEstrazione(ArchivioPath(), 156);
+    EXPECT_EQ(dicembre.Annuale, 156);
+    EXPECT_EQ(dicembre.Mensile, 13);
+    prova::IoGuasto conteggio;  // fails nothing, counts the reads
+    const Numerazione n = NumeraEstrazione(ArchivioPath(), 456);
+    EXPECT_EQ(n.Annuale, 300);
+    EXPECT_EQ(n.Mensile, 25);
+    EXPECT_EQ(n.Cursore, 156);
+    EXPECT_EQ(n.UltimoLetto, Estrazione(13, 12, 2003));
+    EXPECT_LE(conteggio.Chiamate(prova::IoGuasto::Op::Read), 2);
+}
+
+}  // namespace
+}  // namespace ruotario
