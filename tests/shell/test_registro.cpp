@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <map>
-#include <vector>
 
 #include "shell/registro.h"
 
@@ -12,11 +11,7 @@ namespace {
 // A registry of a few values, recording every call.
 class RegistroFinto : public Registro {
   public:
-    struct Valore {
-        std::uint32_t tipo;
-        std::string dati;
-    };
-    std::map<std::string, std::map<std::string, Valore>> chiavi;
+    std::map<std::string, std::map<std::string, std::pair<std::uint32_t, std::string>>> chiavi;
     std::vector<std::string> chiamate;
 
     long RegOpenKeyExA(std::uint32_t radice, const std::string& chiave, std::uint32_t accesso,
@@ -24,23 +19,21 @@ class RegistroFinto : public Registro {
         chiamate.push_back("apri " + chiave);
         EXPECT_EQ(radice, HKEY_LOCAL_MACHINE_);
         EXPECT_EQ(accesso, 0x2003Fu);
-        auto trovata = chiavi.find(chiave);
-        if (trovata == chiavi.end()) return 2;
-        aperte_.push_back(&trovata->second);
-        aperta = aperte_.size();
-        return 0;
+        aperta = 7;
+        aperta_ = chiavi.count(chiave) ? &chiavi[chiave] : nullptr;
+        return aperta_ ? 0 : 2;
     }
     long RegQueryValueExA(ChiaveRegistro chiave, const std::string& valore, std::uint32_t& tipo,
                           std::string& dati, std::uint32_t& dimensione) override {
         chiamate.push_back("leggi " + valore);
+        EXPECT_EQ(chiave, 7u);
         EXPECT_EQ(dimensione, 1024u);
         EXPECT_EQ(dati, std::string(1024, '\0'));
-        auto& valori = *aperte_.at(chiave - 1);
-        auto trovato = valori.find(valore);
-        if (trovato == valori.end()) return 2;
-        tipo = trovato->second.tipo;
-        dati.replace(0, trovato->second.dati.size(), trovato->second.dati);
-        dimensione = static_cast<std::uint32_t>(trovato->second.dati.size());
+        if (!aperta_->count(valore)) return 2;
+        const auto& [t, d] = aperta_->at(valore);
+        tipo = t;
+        dati.replace(0, d.size(), d);
+        dimensione = static_cast<std::uint32_t>(d.size());
         return 0;
     }
     long RegCloseKey(ChiaveRegistro) override {
@@ -49,30 +42,19 @@ class RegistroFinto : public Registro {
     }
 
   private:
-    std::vector<std::map<std::string, Valore>*> aperte_;
+    std::map<std::string, std::pair<std::uint32_t, std::string>>* aperta_ = nullptr;
 };
 
-class AvviatoreFinto : public Avviatore {
-  public:
-    std::vector<std::string> esistenti;
-    std::vector<std::string> avviati;
+struct AvviatoreFinto : Avviatore {
+    std::vector<std::string> esistenti, avviati;
     bool FileEsiste(const std::string& file) override {
-        return std::find(esistenti.begin(), esistenti.end(), file) != esistenti.end();
+        return std::count(esistenti.begin(), esistenti.end(), file) > 0;
     }
     bool Avvia(const std::string& programma) override {
         avviati.push_back(programma);
         return true;
     }
 };
-
-const std::string kMsinfo = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
-const std::string kLocation = "SOFTWARE\\Microsoft\\Shared Tools Location";
-
-std::string Leggi(RegistroFinto& registro, const std::string& valore) {
-    std::string testo = "prima";
-    EXPECT_TRUE(GetKeyValue(registro, HKEY_LOCAL_MACHINE_, "K", valore, testo));
-    return testo;
-}
 
 TEST(Registro, TestiNumeriEIlNulFinale) {
     RegistroFinto registro;
@@ -82,56 +64,48 @@ TEST(Registro, TestiNumeriEIlNulFinale) {
                             {"numero", {4, std::string("\x02\x01\x00\x00", 4)}},
                             {"numeroPieno", {4, "\x1f\xab\x03\x7f"}},
                             {"binario", {3, "xyz"}}};
-    EXPECT_EQ(Leggi(registro, "conNul"), "C:\\X");
-    EXPECT_EQ(Leggi(registro, "senzaNul"), "C:\\Y");
-    EXPECT_EQ(Leggi(registro, "vuoto"), "");
-    // Trailing NUL dropped, then the bytes from the last: 00 01 02.
-    EXPECT_EQ(Leggi(registro, "numero"), "&h012");
-    EXPECT_EQ(Leggi(registro, "numeroPieno"), "&h7F3AB1F");
-    // Another type leaves the text as it was.
-    EXPECT_EQ(Leggi(registro, "binario"), "prima");
-}
+    // A 32-bit value: its trailing NUL dropped, then the bytes from the last
+    // (00 01 02), each in hex without a leading zero. Another type leaves the text.
+    const std::pair<const char*, const char*> letti[] = {
+        {"conNul", "C:\\X"}, {"senzaNul", "C:\\Y"},        {"vuoto", ""},
+        {"numero", "&h012"}, {"numeroPieno", "&h7F3AB1F"}, {"binario", "prima"},
+    };
+    for (auto [valore, atteso] : letti) {
+        std::string testo = "prima";
+        EXPECT_TRUE(GetKeyValue(registro, HKEY_LOCAL_MACHINE_, "K", valore, testo));
+        EXPECT_EQ(testo, atteso) << valore;
+    }
 
-TEST(Registro, ChiaveOValoreMancantiDannoTestoVuotoEFalso) {
-    RegistroFinto registro;
-    registro.chiavi["K"] = {};
-    std::string testo = "prima";
-    EXPECT_FALSE(GetKeyValue(registro, HKEY_LOCAL_MACHINE_, "nessuna", "V", testo));
-    EXPECT_EQ(testo, "");
-    testo = "prima";
-    EXPECT_FALSE(GetKeyValue(registro, HKEY_LOCAL_MACHINE_, "K", "V", testo));
-    EXPECT_EQ(testo, "");
+    registro.chiamate.clear();
+    for (const char* chiave : {"nessuna", "K"}) {
+        std::string testo = "prima";
+        EXPECT_FALSE(GetKeyValue(registro, HKEY_LOCAL_MACHINE_, chiave, "V", testo));
+        EXPECT_EQ(testo, "");
+    }
     EXPECT_EQ(registro.chiamate,
               (std::vector<std::string>{"apri nessuna", "chiudi", "apri K", "leggi V", "chiudi"}));
 }
 
-TEST(SysInfo, IlPrimoValoreBastaESiAvvia) {
+TEST(SysInfo, IlPercorsoDallaPrimaChiaveOppureDallaSeconda) {
+    const std::string msinfo = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
+    const std::string location = "SOFTWARE\\Microsoft\\Shared Tools Location";
     RegistroFinto registro;
-    registro.chiavi[kMsinfo] = {{"PATH", {1, std::string("C:\\msinfo32.exe\0", 16)}}};
-    registro.chiavi[kLocation] = {{"MSINFO", {1, "C:\\altro"}}};
+    registro.chiavi[msinfo] = {{"PATH", {1, std::string("C:\\msinfo32.exe\0", 16)}}};
+    registro.chiavi[location] = {{"MSINFO", {1, "C:\\Tools"}}};
     AvviatoreFinto avviatore;
     EXPECT_TRUE(StartSysInfo(registro, avviatore));
     EXPECT_EQ(avviatore.avviati, std::vector<std::string>{"C:\\msinfo32.exe"});
     EXPECT_EQ(registro.chiamate,
-              (std::vector<std::string>{"apri " + kMsinfo, "leggi PATH", "chiudi"}));
-}
+              (std::vector<std::string>{"apri " + msinfo, "leggi PATH", "chiudi"}));
 
-TEST(SysInfo, LaSecondaChiaveSoloSeIlFileEsiste) {
-    RegistroFinto registro;
-    registro.chiavi[kLocation] = {{"MSINFO", {1, "C:\\Tools"}}};
-    AvviatoreFinto avviatore;
+    // Only the folder: started if MSINFO32.EXE is in it.
+    registro.chiavi.erase(msinfo);
+    avviatore.avviati.clear();
     EXPECT_FALSE(StartSysInfo(registro, avviatore));
     EXPECT_TRUE(avviatore.avviati.empty());
-
     avviatore.esistenti = {"C:\\Tools\\MSINFO32.EXE"};
     EXPECT_TRUE(StartSysInfo(registro, avviatore));
     EXPECT_EQ(avviatore.avviati, std::vector<std::string>{"C:\\Tools\\MSINFO32.EXE"});
-}
-
-TEST(SysInfo, SenzaRegistroNienteDaAvviare) {
-    AvviatoreFinto avviatore;
-    EXPECT_FALSE(StartSysInfo(*RegistroDiSistema(), avviatore));
-    EXPECT_STREQ(kMsgSysInfo, "System Information Is Unavailable At This Time");
 }
 
 }  // namespace
