@@ -5,6 +5,7 @@
 #include <QMdiArea>
 #include <QProgressBar>
 #include <QScrollBar>
+#include <QTimer>
 #include <cerrno>
 
 #include "analysis/tabella.h"
@@ -66,6 +67,7 @@ TEST(Ricerca2, GrigliaComeLaTabellaAvanzamentoEAppunti) {
         EXPECT_EQ(Module1().SeriesNumbers, Numeri{});
         EXPECT_EQ(Form41::Istanza(), nullptr);
         EXPECT_TRUE(banco.principale.isEnabled());
+        EXPECT_TRUE(banco.principale.Timer1()->isActive());
         // The bar moves every twenty steps of 181 draws and n numbers; the
         // single number's columns start it over at the end.
         Passi passi;
@@ -121,6 +123,9 @@ TEST(Ricerca2, GrigliaComeLaTabellaAvanzamentoEAppunti) {
         Clic(grid, Qt::RightButton);
         EXPECT_EQ(QGuiApplication::clipboard()->text(), appunti[voce]);
     }
+    // Each Elabora opened a window of its own; the last is kept.
+    EXPECT_EQ(Module1().SeriesText, "-3 -14-27-45-81    S_4");
+    EXPECT_EQ(banco.principale.Area()->subWindowList().size(), 5);
     Ricerca2* cinque = AnalysisWindow();
     EXPECT_EQ(cinque->MSFlexGrid1()->BackColorAt(1, 10), QColor(192, 192, 0));
     EXPECT_EQ(cinque->MSFlexGrid1()->BackColorAt(11, 7), QColor(0, 0, 255));

@@ -21,8 +21,6 @@ constexpr auto Ok = MsgBoxButtons::Ok;
 constexpr auto SiNo = MsgBoxButtons::YesNo;
 constexpr auto Avviso = MsgBoxIcon::Exclamation;
 constexpr auto Domanda = MsgBoxIcon::Question;
-constexpr auto Si = MsgBoxResult::Yes;
-constexpr auto No = MsgBoxResult::No;
 const QString kSegnaposto = "  Non ci sono Serie da Visualizzare ";
 
 // Catches the address the link opens.
@@ -44,16 +42,17 @@ Pulsanti Abilitati(const BancoSerie& b) {
             b.C("Command1_2")->isEnabled()};
 }
 
-// The bars, and the three labels as one line.
-std::pair<int, int> Barre(const BancoSerie& b) {
-    return {b.C<QScrollBar>("HScroll1")->value(), b.C<QScrollBar>("HScroll2")->value()};
-}
-// The range the analysis takes.
-std::pair<int, int> Intervallo() {
-    return {Module1().RangeStart, Module1().RangeEnd};
-}
-QString Etichette(const BancoSerie& b) {
-    return b.Testo("Label1") + " | " + b.Testo("Label2") + " | " + b.Testo("Label3");
+// The two bars and the three labels in a line; the range of the analysis
+// follows the bars.
+QString Intervallo(const BancoSerie& b) {
+    const int inizio = b.C<QScrollBar>("HScroll1")->value();
+    const int fine = b.C<QScrollBar>("HScroll2")->value();
+    EXPECT_EQ(Module1().RangeStart, inizio);
+    EXPECT_EQ(Module1().RangeEnd, fine);
+    return QString("%1-%2 %3 | %4 | %5")
+        .arg(inizio)
+        .arg(fine)
+        .arg(b.Testo("Label1"), b.Testo("Label2"), b.Testo("Label3"));
 }
 
 TEST(Serie, SiApreUnaVoltaComeDisegnata) {
@@ -64,26 +63,17 @@ TEST(Serie, SiApreUnaVoltaComeDisegnata) {
     EXPECT_EQ(Serie::Istanza(), serie);
     EXPECT_EQ(serie->windowTitle(), "Archivio Serie");
     EXPECT_EQ(serie->parentWidget()->geometry(), InTwips(0, 0, 10975, 7700));
-    const std::tuple<const char*, QRect, double> controlli[] = {
-        {"Combo1", InTwips(100, 240, 10695, 390), 11.25},
-        {"Command1_2", InTwips(3720, 960, 1455, 975), 9.75},
-        {"Command2_1", InTwips(2160, 5040, 1455, 855), 9.75},
-        {"HScroll2", InTwips(600, 3120, 2415, 375), 0},
-        {"List1", InTwips(720, 3960, 1095, 2940), 9.75},
-        {"Label6", InTwips(5640, 3960, 5175, 2295), 12},
-    };
-    for (const auto& [nome, posto, punti] : controlli) {
-        EXPECT_EQ(b.C(nome)->geometry(), posto) << nome;
-        if (punti) {
-            EXPECT_EQ(std::pair(b.C(nome)->font().family(), b.C(nome)->font().pointSizeF()),
-                      std::pair(QString("Verdana"), punti))
-                << nome;
-        }
-    }
+    EXPECT_EQ(b.C("Combo1")->geometry(), InTwips(100, 240, 10695, 390));
+    EXPECT_EQ(b.C("Combo1")->font().pointSizeF(), 11.25);
+    EXPECT_EQ(b.C("HScroll2")->geometry(), InTwips(600, 3120, 2415, 375));
     EXPECT_EQ(b.C("Label3")->pos(), InTwips(6480, 2880, 0, 0).topLeft());
-    auto* svuota = b.C<QAbstractButton>("Command1_2");
-    EXPECT_EQ(svuota->text() + " | " + svuota->toolTip(),
-              "Svuota | Elimina tutte le serie dall'archivio");
+    auto* ripristina = b.C<QAbstractButton>("Command2_1");
+    EXPECT_EQ(ripristina->geometry(), InTwips(2160, 5040, 1455, 855));
+    EXPECT_EQ(ripristina->text() + " | " + ripristina->toolTip(),
+              "Ripristina | Togli un numero al listato di destra");
+    EXPECT_EQ(ripristina->font().family(), "Verdana");
+    EXPECT_EQ(ripristina->font().pointSizeF(), 9.75);
+    EXPECT_EQ(b.C("Label6")->font().pointSizeF(), 12);
     EXPECT_TRUE(b.Testo("Label6").startsWith("Questo strumento di gioco per il lotto appartiene"));
 
     Browser browser;
@@ -97,46 +87,40 @@ TEST(Serie, SiApreUnaVoltaComeDisegnata) {
     EXPECT_TRUE(QTest::qWaitFor([] { return Serie::Istanza() == nullptr; }));
 }
 
-// Weekly draws from Saturday 7 January 1871: draw k falls 7 (k - 1) days later.
+// Weekly draws from Saturday 7 January 1871.
 TEST(Serie, UltimeCentottantunoEstrazioniEBarreCheNonSiIncrociano) {
     {
         BancoSerie b(5000, {});
-        EXPECT_EQ(Barre(b), std::pair(4820, 5000));
         EXPECT_EQ(b.C<QScrollBar>("HScroll2")->maximum(), 5000);
-        EXPECT_EQ(Etichette(b),
-                  "sabato, 18/05/1963 | sabato, 29/10/1966 | Estrazioni Analizzate : 181");
-        EXPECT_EQ(Intervallo(), Barre(b));
-
+        EXPECT_EQ(Intervallo(b),
+                  "4820-5000 sabato, 18/05/1963 | sabato, 29/10/1966 | "
+                  "Estrazioni Analizzate : 181");
         b.C<QScrollBar>("HScroll2")->setValue(4900);
-        EXPECT_EQ(b.Testo("Label3"), "Estrazioni Analizzate : 81");
+        EXPECT_TRUE(Intervallo(b).endsWith("Estrazioni Analizzate : 81"));
         b.C<QScrollBar>("HScroll1")->setValue(4950);
-        EXPECT_EQ(Barre(b), std::pair(4950, 4950));
-        EXPECT_EQ(Etichette(b),
-                  "sabato, 13/11/1965 | sabato, 13/11/1965 | Estrazioni Analizzate : 1");
+        EXPECT_EQ(Intervallo(b),
+                  "4950-4950 sabato, 13/11/1965 | sabato, 13/11/1965 | "
+                  "Estrazioni Analizzate : 1");
         b.C<QScrollBar>("HScroll2")->setValue(4900);
-        EXPECT_EQ(Barre(b), std::pair(4900, 4900));
-        EXPECT_EQ(b.Testo("Label1"), "sabato, 28/11/1964");
-        EXPECT_EQ(Intervallo(), Barre(b));
+        EXPECT_TRUE(Intervallo(b).startsWith("4900-4900 sabato, 28/11/1964 | "));
     }
     {
         BancoSerie b(50, {});
-        EXPECT_EQ(Barre(b), std::pair(1, 50));
-        EXPECT_EQ(b.Testo("Label1"), "sabato, 07/01/1871");
+        EXPECT_TRUE(Intervallo(b).startsWith("1-50 sabato, 07/01/1871"));
     }
     // No draws: nothing to range over, nothing to analyse.
     BancoSerie b(0, {{5, 6}});
-    EXPECT_FALSE(b.C("HScroll1")->isEnabled());
-    EXPECT_FALSE(b.C("HScroll2")->isEnabled());
-    EXPECT_EQ(Etichette(b),
-              "Estrazione Iniziale : | Estrazione Finale : | Estrazioni Analizzate :");
+    EXPECT_FALSE(b.C("HScroll1")->isEnabled() || b.C("HScroll2")->isEnabled());
+    EXPECT_EQ(b.Testo("Label1") + b.Testo("Label2") + b.Testo("Label3"),
+              "Estrazione Iniziale :Estrazione Finale :Estrazioni Analizzate :");
     EXPECT_EQ(Abilitati(b), (Pulsanti{false, true, true}));
 }
 
 TEST(Serie, ComporreLaSerie) {
     BancoSerie b(10, {});
     prova::MsgBoxScript script;
-    script.Attendi("Selezionare un numero dal listato di sinistra", Ok, Avviso, MsgBoxResult::Ok);
-    script.Attendi("Selezionare un numero dal listato di destra", Ok, Avviso, MsgBoxResult::Ok);
+    script.Attendi("Selezionare un numero dal listato di sinistra", Ok, Avviso, MsgBoxResult::Ok)
+        .Attendi("Selezionare un numero dal listato di destra", Ok, Avviso, MsgBoxResult::Ok);
     b.Premi("Command2_0");
     b.Premi("Command2_1");
 
@@ -171,22 +155,25 @@ TEST(Serie, ComporreLaSerie) {
 TEST(Serie, SalvaEliminaSvuota) {
     BancoSerie b(10, {});
     prova::MsgBoxScript script;
+    auto Chiedi = [&](const char* domanda, std::initializer_list<MsgBoxResult> risposte) {
+        for (MsgBoxResult risposta : risposte)
+            script.Attendi(domanda, SiNo, Domanda, risposta);
+    };
     script.Attendi("Inserire Serie", Ok, Avviso, MsgBoxResult::Ok);
     b.Premi("Command1_4");
     for (int n : {7, 45}) {
         b.Scegli("List1", n);
         b.Premi("Command2_0");
     }
-    script.Attendi("Salvare Serie ?", SiNo, Domanda, No);
+    Chiedi("Salvare Serie ?", {MsgBoxResult::No, MsgBoxResult::Yes});
     b.Premi("Command1_4");
     EXPECT_EQ(b.Combo(), QStringList{kSegnaposto});
-    script.Attendi("Salvare Serie ?", SiNo, Domanda, Si);
     b.Premi("Command1_4");
     EXPECT_EQ(b.Combo(), QStringList{"-7 -45    S_1"});
     EXPECT_EQ(Abilitati(b), (Pulsanti{true, true, true}));
     b.Scegli("List1", 3);
     b.Premi("Command2_0");
-    script.Attendi("Salvare Serie ?", SiNo, Domanda, Si);
+    Chiedi("Salvare Serie ?", {MsgBoxResult::Yes});
     b.Premi("Command1_4");
     EXPECT_EQ(b.Combo(), (QStringList{"-7 -45    S_1", "-7 -45-3     S_2"}));
     EXPECT_EQ(b.C<QComboBox>("Combo1")->currentIndex(), 1);
@@ -194,37 +181,26 @@ TEST(Serie, SalvaEliminaSvuota) {
     {
         prova::IoGuasto guasto;
         guasto.Fallisci(prova::IoGuasto::Op::Rename, EIO);
-        script.Attendi(" Eliminare Serie selezionata ?", SiNo, Domanda, Si);
+        Chiedi(" Eliminare Serie selezionata ?", {MsgBoxResult::Yes});
         script.Attendi(
             QString::fromStdString("Impossibile sostituire il file \"" + SeriePath().string() +
                                    "\": errore di lettura o scrittura sul disco."),
-            MsgBoxButtons::Ok, MsgBoxIcon::Critical, MsgBoxResult::Ok);
+            Ok, MsgBoxIcon::Critical, MsgBoxResult::Ok);
         b.Premi("Command1_1");
         EXPECT_EQ(b.Combo().size(), 2);  // as the file still is
         EXPECT_FALSE(std::filesystem::exists(Serie2Path()));
     }
     b.C<QComboBox>("Combo1")->setCurrentIndex(0);
-    script.Attendi(" Eliminare Serie selezionata ?", SiNo, Domanda, Si);
+    Chiedi(" Eliminare Serie selezionata ?", {MsgBoxResult::Yes});
     b.Premi("Command1_1");
     EXPECT_EQ(b.Combo(), QStringList{"-7 -45-3     S_1"});
 
-    script.Attendi(" Eliminare tutte le Serie in Archivio ?", SiNo, Domanda, No);
+    Chiedi(" Eliminare tutte le Serie in Archivio ?", {MsgBoxResult::No, MsgBoxResult::Yes});
     b.Premi("Command1_2");
     EXPECT_EQ(b.Combo().size(), 1);
-    script.Attendi(" Eliminare tutte le Serie in Archivio ?", SiNo, Domanda, Si);
     b.Premi("Command1_2");
     EXPECT_EQ(b.Combo(), QStringList{kSegnaposto});
     EXPECT_EQ(Abilitati(b), (Pulsanti{false, false, false}));
-}
-
-TEST(Serie, ElaboraApreUnaFinestraPerVolta) {
-    BancoSerie b(300, {{5, 17}, {27}});
-    QPointer<Ricerca2> prima = b.Elabora(1);
-    ASSERT_FALSE(prima.isNull());
-    EXPECT_EQ(Module1().SeriesText, "-27    S_2");
-    EXPECT_NE(b.Elabora(1), prima);
-    EXPECT_EQ(b.principale.Area()->subWindowList().size(), 3);
-    EXPECT_TRUE(b.principale.Timer1()->isActive());
 }
 
 }  // namespace

@@ -25,11 +25,11 @@ struct Griglia : testing::Test {
         grid.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&grid));
     }
-    void Clic(int r, int c, Qt::MouseButton pulsante = Qt::LeftButton) {
-        QTest::mouseClick(grid.viewport(), pulsante, {},
+    void Clic(int r, int c) {
+        QTest::mouseClick(grid.viewport(), Qt::LeftButton, {},
                           grid.visualRect(grid.model()->index(r, c)).center());
     }
-    Celle Corrente() const { return {{grid.Row(), grid.Col()}}; }
+    std::pair<int, int> Corrente() const { return {grid.Row(), grid.Col()}; }
 
     MSFlexGrid grid;
 };
@@ -55,14 +55,10 @@ TEST_F(Griglia, ImpostareLaCellaCorrenteAvvisaDentroLImpostazione) {
     });
     grid.SetRow(3);
     grid.SetCol(2);
-    EXPECT_EQ(Corrente(), (Celle{{1, 1}}));
+    EXPECT_EQ(Corrente(), std::pair(1, 1));
 }
 
-TEST_F(Griglia, CelleFisseMaiCorrentiTastiEClicNotificati) {
-    std::vector<int> tasti, pulsanti;
-    QObject::connect(&grid, &MSFlexGrid::KeyPress, [&](int& k) { tasti.push_back(k); });
-    QObject::connect(&grid, &MSFlexGrid::MouseDown,
-                     [&](int pulsante, int, int, int) { pulsanti.push_back(pulsante); });
+TEST_F(Griglia, LeCelleFisseNonDiventanoCorrentiNeColMouseNeConLeFrecce) {
     grid.SetRow(1);
     grid.SetCol(1);
     grid.setFocus();
@@ -70,15 +66,9 @@ TEST_F(Griglia, CelleFisseMaiCorrentiTastiEClicNotificati) {
     Clic(2, 0);
     QTest::keyClick(&grid, Qt::Key_Up);
     QTest::keyClick(&grid, Qt::Key_Left);
-    EXPECT_EQ(Corrente(), (Celle{{1, 1}}));
-    Clic(3, 2, Qt::RightButton);
+    EXPECT_EQ(Corrente(), std::pair(1, 1));
     Clic(3, 2);
-    EXPECT_EQ(Corrente(), (Celle{{3, 2}}));
-
-    QTest::keyClicks(&grid, "4a");
-    EXPECT_EQ(tasti, (std::vector<int>{'4', 'a'}));
-    EXPECT_EQ(pulsanti, (std::vector<int>{1, 1, 2, 1}));
-    EXPECT_EQ(grid.Text(), "");  // typing edits nothing by itself
+    EXPECT_EQ(Corrente(), std::pair(3, 2));
 }
 
 TEST_F(Griglia, TestoEColoriDellaCellaCorrente) {

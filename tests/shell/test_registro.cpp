@@ -8,17 +8,19 @@
 namespace ruotario {
 namespace {
 
-// A registry of a few values, recording every call.
-class RegistroFinto : public Registro {
-  public:
-    std::map<std::string, std::map<std::string, std::pair<std::uint32_t, std::string>>> chiavi;
-    std::vector<std::string> chiamate;
+using Valori = std::map<std::string, std::pair<std::uint32_t, std::string>>;  // type, data
+using Chiamate = std::vector<std::string>;
+
+// A registry of a few keys, recording every call.
+struct RegistroFinto : Registro {
+    std::map<std::string, Valori> chiavi;
+    Chiamate chiamate;
+    Valori* aperta_ = nullptr;
 
     long RegOpenKeyExA(std::uint32_t radice, const std::string& chiave, std::uint32_t accesso,
                        ChiaveRegistro& aperta) override {
         chiamate.push_back("apri " + chiave);
-        EXPECT_EQ(radice, HKEY_LOCAL_MACHINE_);
-        EXPECT_EQ(accesso, 0x2003Fu);
+        EXPECT_EQ(std::pair(radice, accesso), std::pair(HKEY_LOCAL_MACHINE_, 0x2003Fu));
         aperta = 7;
         aperta_ = chiavi.count(chiave) ? &chiavi[chiave] : nullptr;
         return aperta_ ? 0 : 2;
@@ -27,8 +29,8 @@ class RegistroFinto : public Registro {
                           std::string& dati, std::uint32_t& dimensione) override {
         chiamate.push_back("leggi " + valore);
         EXPECT_EQ(chiave, 7u);
+        EXPECT_EQ(dati, std::string(dimensione, '\0'));  // a buffer of 1024 NULs
         EXPECT_EQ(dimensione, 1024u);
-        EXPECT_EQ(dati, std::string(1024, '\0'));
         if (!aperta_->count(valore)) return 2;
         const auto& [t, d] = aperta_->at(valore);
         tipo = t;
@@ -40,9 +42,6 @@ class RegistroFinto : public Registro {
         chiamate.push_back("chiudi");
         return 0;
     }
-
-  private:
-    std::map<std::string, std::pair<std::uint32_t, std::string>>* aperta_ = nullptr;
 };
 
 struct AvviatoreFinto : Avviatore {
@@ -75,7 +74,7 @@ TEST(Registro, TestiNumeriEIlNulFinale) {
         EXPECT_TRUE(GetKeyValue(registro, HKEY_LOCAL_MACHINE_, "K", valore, testo));
         EXPECT_EQ(testo, atteso) << valore;
     }
-
+    // A missing key or value: false and an empty text, the key closed all the same.
     registro.chiamate.clear();
     for (const char* chiave : {"nessuna", "K"}) {
         std::string testo = "prima";
@@ -83,20 +82,18 @@ TEST(Registro, TestiNumeriEIlNulFinale) {
         EXPECT_EQ(testo, "");
     }
     EXPECT_EQ(registro.chiamate,
-              (std::vector<std::string>{"apri nessuna", "chiudi", "apri K", "leggi V", "chiudi"}));
+              (Chiamate{"apri nessuna", "chiudi", "apri K", "leggi V", "chiudi"}));
 }
 
 TEST(SysInfo, IlPercorsoDallaPrimaChiaveOppureDallaSeconda) {
     const std::string msinfo = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
-    const std::string location = "SOFTWARE\\Microsoft\\Shared Tools Location";
     RegistroFinto registro;
     registro.chiavi[msinfo] = {{"PATH", {1, std::string("C:\\msinfo32.exe\0", 16)}}};
-    registro.chiavi[location] = {{"MSINFO", {1, "C:\\Tools"}}};
+    registro.chiavi["SOFTWARE\\Microsoft\\Shared Tools Location"] = {{"MSINFO", {1, "C:\\Tools"}}};
     AvviatoreFinto avviatore;
     EXPECT_TRUE(StartSysInfo(registro, avviatore));
     EXPECT_EQ(avviatore.avviati, std::vector<std::string>{"C:\\msinfo32.exe"});
-    EXPECT_EQ(registro.chiamate,
-              (std::vector<std::string>{"apri " + msinfo, "leggi PATH", "chiudi"}));
+    EXPECT_EQ(registro.chiamate, (Chiamate{"apri " + msinfo, "leggi PATH", "chiudi"}));
 
     // Only the folder: started if MSINFO32.EXE is in it.
     registro.chiavi.erase(msinfo);
