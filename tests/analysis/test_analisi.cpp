@@ -119,17 +119,22 @@ TEST(Analisi, UnaSolaEstrazioneQuaternaEVentiNumeri) {
 
 TEST(Analisi, ColoriEDimensioni) {
     const Rgb scuro{64, 64, 64}, ciano{0, 255, 255}, grigio{192, 192, 192}, rosso{128, 0, 0},
-        blu{0, 0, 255}, bianco{255, 255, 255}, chiaro{224, 224, 224};
+        blu{0, 0, 255}, bianco{255, 255, 255}, chiaro{224, 224, 224}, oliva{192, 192, 0};
     const std::optional<Rgb> no;
-    // One cell of each kind: headers, "Min", ambo, terno, quaterna, "Tutte", "Som".
     TabellaRisultati quattro(Analizza({Estr()}, {1, 2, 3, 4}));
+    // A wheel's row from "Min" to the quaterna, group by group.
+    const Rgb sfondi[] = {grigio, chiaro, chiaro, chiaro, oliva,
+                          oliva,  oliva,  grigio, grigio, grigio};
+    const Rgb testi[] = {rosso, blu, blu, blu, rosso, rosso, rosso, blu, blu, blu};
+    for (int c = 5; c < 15; ++c) {
+        EXPECT_EQ(quattro.At(10, c).sfondo, sfondi[c - 5]) << c;
+        EXPECT_EQ(quattro.At(10, c).colore, testi[c - 5]) << c;
+    }
+    // The headers, a number's cell, "Tutte" and "Som".
     const std::tuple<int, int, std::optional<Rgb>, std::optional<Rgb>> attesi[] = {
-        {0, 2, scuro, ciano},  {0, 5, no, no},
-        {11, 0, scuro, ciano}, {12, 0, no, no},
-        {4, 3, no, no},        {10, 5, grigio, rosso},
-        {1, 7, chiaro, blu},   {1, 10, Rgb{192, 192, 0}, rosso},
-        {1, 14, grigio, blu},  {11, 1, Rgb{128, 128, 128}, bianco},
-        {11, 9, blu, bianco},  {12, 14, grigio, no},
+        {0, 2, scuro, ciano}, {0, 5, no, no},       {11, 0, scuro, ciano},
+        {12, 0, no, no},      {4, 3, no, no},       {11, 1, Rgb{128, 128, 128}, bianco},
+        {11, 9, blu, bianco}, {12, 14, grigio, no},
     };
     for (const auto& [riga, c, sfondo, colore] : attesi) {
         EXPECT_EQ(quattro.At(riga, c).sfondo, sfondo) << riga << "," << c;
@@ -147,11 +152,15 @@ TEST(Analisi, ColoriEDimensioni) {
 }
 
 TEST(Analisi, SoglieDiMinETutte) {
-    // Never drawn over 1001 draws: no "Min" (above 240), no "Tutte" (1000 or more).
-    auto righe = Tabella(Analizza(std::vector<DrawRecord>(1001, Estr()), {1, 2}));
-    EXPECT_EQ(righe[1], "BA 1001 1001  1001 0 1001");
-    EXPECT_EQ(righe[11], "Tutte    1001  1001");
-    EXPECT_EQ(righe[12], "Som 10010 10010   0 ");
+    // Never drawn: "Min" shows up to 240, a number's "Tutte" below 1000.
+    EXPECT_EQ(Tabella(Analizza(std::vector<DrawRecord>(240, Estr()), {1, 2}))[1],
+              "BA 240 240 240 240 0 240");
+    auto righe = Tabella(Analizza(std::vector<DrawRecord>(241, Estr()), {1, 2}));
+    EXPECT_EQ(righe[1], "BA 241 241  241 0 241");
+    EXPECT_EQ(righe[11], "Tutte 241 241  241  241");
+    righe = Tabella(Analizza(std::vector<DrawRecord>(1000, Estr()), {1, 2}));
+    EXPECT_EQ(righe[11], "Tutte    1000  1000");
+    EXPECT_EQ(righe[12], "Som 10000 10000   0 ");
 
     // Every wheel "--": 10000 in the delays' "Tutte", nothing else.
     righe = Tabella(Analizza(std::vector(3, prova::EstrazioneVuota(1, 1, 1900)), {1, 2, 3}));
@@ -159,10 +168,12 @@ TEST(Analisi, SoglieDiMinETutte) {
     EXPECT_EQ(righe[11], "Tutte     10000  3 10000  3");
     EXPECT_EQ(righe[12], "Som 0 0 0   0   0 ");
 
-    // Delays above 10000 on every wheel show their true minimum.
+    // Delays above 10000 on every wheel show their true minimum; the sums go past 16 bits.
     std::vector<DrawRecord> lunghissime(10050, Estr());
     lunghissime[0] = Estr({{TO, {1, 2}}});
-    EXPECT_EQ(Tabella(Analizza(lunghissime, {1, 2}))[11], "Tutte    10049  10049");
+    righe = Tabella(Analizza(lunghissime, {1, 2}));
+    EXPECT_EQ(righe[11], "Tutte    10049  10049");
+    EXPECT_EQ(righe[12], "Som 100499 100499   1 ");  // 9 x 10050 + 10049
 }
 
 TEST(Analisi, NumeroRipetutoNonRaddoppiaIlRitardo) {

@@ -139,6 +139,7 @@ TEST(Ricerca2, UnArchivioPieno) {
     Avanzamenti avanzamenti;
     Ricerca2* w = banco.Elabora(0);
     ASSERT_NE(w, nullptr);
+    ASSERT_FALSE(avanzamenti.valori.empty());
     EXPECT_EQ(avanzamenti.valori.back(), std::pair(32769, 32759));
     EXPECT_TRUE(w->windowTitle().endsWith("Fine: 27 - 12 - 2498     "));
 }

@@ -3,7 +3,6 @@
 #include <QDesktopServices>
 #include <QMdiArea>
 #include <QScrollBar>
-#include <QTimer>
 #include <cerrno>
 
 #include "series/banco_serie.h"

@@ -64,6 +64,7 @@ TEST_F(Griglia, LeCelleFisseNonDiventanoCorrentiNeColMouseNeConLeFrecce) {
     grid.setFocus();
     Clic(0, 2);
     Clic(2, 0);
+    EXPECT_EQ(Corrente(), std::pair(1, 1));
     QTest::keyClick(&grid, Qt::Key_Up);
     QTest::keyClick(&grid, Qt::Key_Left);
     EXPECT_EQ(Corrente(), std::pair(1, 1));

@@ -56,20 +56,20 @@ struct AvviatoreFinto : Avviatore {
 };
 
 TEST(Registro, TestiNumeriEIlNulFinale) {
-    RegistroFinto registro;
-    registro.chiavi["K"] = {{"conNul", {1, std::string("C:\\X\0", 5)}},
-                            {"senzaNul", {1, "C:\\Y"}},
-                            {"vuoto", {1, ""}},
-                            {"numero", {4, std::string("\x02\x01\x00\x00", 4)}},
-                            {"numeroPieno", {4, "\x1f\xab\x03\x7f"}},
-                            {"binario", {3, "xyz"}}};
     // A 32-bit value: its trailing NUL dropped, then the bytes from the last
     // (00 01 02), each in hex without a leading zero. Another type leaves the text.
-    const std::pair<const char*, const char*> letti[] = {
-        {"conNul", "C:\\X"}, {"senzaNul", "C:\\Y"},        {"vuoto", ""},
-        {"numero", "&h012"}, {"numeroPieno", "&h7F3AB1F"}, {"binario", "prima"},
+    const std::tuple<const char*, std::uint32_t, std::string, const char*> valori[] = {
+        {"conNul", 1, std::string("C:\\X\0", 5), "C:\\X"},
+        {"senzaNul", 1, "C:\\Y", "C:\\Y"},
+        {"vuoto", 1, "", ""},
+        {"numero", 4, std::string("\x02\x01\x00\x00", 4), "&h012"},
+        {"numeroPieno", 4, "\x1f\xab\x03\x7f", "&h7F3AB1F"},
+        {"binario", 3, "xyz", "prima"},
     };
-    for (auto [valore, atteso] : letti) {
+    RegistroFinto registro;
+    for (const auto& [valore, tipo, dati, atteso] : valori)
+        registro.chiavi["K"][valore] = {tipo, dati};
+    for (const auto& [valore, tipo, dati, atteso] : valori) {
         std::string testo = "prima";
         EXPECT_TRUE(GetKeyValue(registro, HKEY_LOCAL_MACHINE_, "K", valore, testo));
         EXPECT_EQ(testo, atteso) << valore;
