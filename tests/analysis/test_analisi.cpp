@@ -122,6 +122,7 @@ TEST(Analisi, ColoriEDimensioni) {
         blu{0, 0, 255}, bianco{255, 255, 255}, chiaro{224, 224, 224}, oliva{192, 192, 0};
     const std::optional<Rgb> no;
     TabellaRisultati quattro(Analizza({Estr()}, {1, 2, 3, 4}));
+    ASSERT_EQ(quattro.Colonne(), 15);
     // A wheel's row from "Min" to the quaterna, group by group.
     const Rgb sfondi[] = {grigio, chiaro, chiaro, chiaro, oliva,
                           oliva,  oliva,  grigio, grigio, grigio};
