@@ -97,6 +97,8 @@ MDIForm1::MDIForm1(QWidget* parent) : QMainWindow(parent) {
     frame14_->setFrameShape(QFrame::NoFrame);
     frame14_->setStyleSheet("#Frame14 { background-color: rgb(0, 0, 0); }");
     frame14_->setFixedHeight(Twips(kAltezzaBanda));
+    // The toolbar stretches it across the window, whichever way the window is resized.
+    frame14_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     toolbar1_->addWidget(frame14_);
 
     label9_ = new QLabel(frame14_);
@@ -250,10 +252,11 @@ void MDIForm1::resizeEvent(QResizeEvent* event) {
     Form_Resize();
 }
 
-// The banner frame spans the window, and the band is exactly as tall as it.
+// The banner frame spans the window, and the band is exactly as tall as it. A
+// fixed width would hold the window at its widest: it could no longer shrink.
 void MDIForm1::Form_Resize() {
     frame14_->move(0, 0);
-    frame14_->setFixedWidth(width());
+    frame14_->setMaximumWidth(width());
     toolbar1_->setFixedHeight(frame14_->height());
 }
 

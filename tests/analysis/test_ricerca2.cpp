@@ -3,13 +3,11 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QProgressBar>
 #include <QScrollBar>
-#include <QTest>
+#include <QTimer>
 #include <cerrno>
 
-#include "analysis/analisi.h"
 #include "analysis/tabella.h"
 #include "series/banco_serie.h"
 #include "shell/form41.h"
@@ -22,14 +20,15 @@
 namespace ruotario {
 namespace {
 
-using prova::MsgBoxScript;
+using Passi = std::vector<std::pair<int, int>>;
+using Numeri = std::array<std::int16_t, 21>;
 
 // Every (maximum, value) the loading window's bar goes through.
 class Avanzamenti : public QObject {
   public:
     Avanzamenti() { qApp->installEventFilter(this); }
     ~Avanzamenti() override { qApp->removeEventFilter(this); }
-    std::vector<std::pair<int, int>> valori;
+    Passi valori;
 
   protected:
     bool eventFilter(QObject* oggetto, QEvent* evento) override {
@@ -43,23 +42,13 @@ class Avanzamenti : public QObject {
     }
 };
 
-// Nothing is left of an analysis that failed.
-void NienteAperto(const prova::BancoSerie& b) {
-    EXPECT_TRUE(AnalysisWindow().isNull());
-    EXPECT_EQ(b.principale.Area()->subWindowList().size(), 1);
-    EXPECT_EQ(Form41::Istanza(), nullptr);
-    EXPECT_TRUE(b.principale.isEnabled());
-    EXPECT_EQ(Module1().SeriesNumbers, (std::array<std::int16_t, 21>{}));
+void Clic(MSFlexGrid* grid, Qt::MouseButton pulsante) {
+    QTest::mouseClick(grid->viewport(), pulsante, {},
+                      grid->visualRect(grid->model()->index(3, 2)).center());
 }
 
-QString Riga(const MSFlexGrid* grid, int r) {
-    QStringList celle;
-    for (int c = 0; c < grid->Cols(); ++c)
-        celle << grid->TextMatrix(r, c);
-    return celle.join('|');
-}
-
-TEST(Ricerca2, GrigliaComeLaTabellaEFinestraAdattata) {
+// The last 181 of 300 weekly draws, for one, two, three and five numbers.
+TEST(Ricerca2, GrigliaComeLaTabellaAvanzamentoEAppunti) {
     const std::vector<std::vector<int>> serie = {{27}, {5, 17}, {5, 17, 33}, {3, 14, 27, 45, 81}};
     prova::BancoSerie banco(300, serie);
     const QString intestazioni[] = {
@@ -68,18 +57,35 @@ TEST(Ricerca2, GrigliaComeLaTabellaEFinestraAdattata) {
         "|5|17|33|Min|R.A.|Sor|Sto|R.T.|Sor|Sto",
         "|3|14|27|45|81|Min|R.A.|Sor|Sto|R.T.|Sor|Sto|R.Q.|Sor|Sto",
     };
+    const QString appunti[] = {"27 - ", "5 - 17 - ", "5 - 17 - 33 - ", "3 - 14 - 27 - 45 - 81 - "};
+    prova::MsgBoxScript script;
     for (int voce = 0; voce < 4; ++voce) {
         const int n = static_cast<int>(serie[voce].size());
+        Avanzamenti avanzamenti;
         Ricerca2* w = banco.Elabora(voce);
         ASSERT_NE(w, nullptr);
+        EXPECT_EQ(Module1().SeriesNumbers, Numeri{});
+        EXPECT_EQ(Form41::Istanza(), nullptr);
+        EXPECT_TRUE(banco.principale.isEnabled());
+        EXPECT_TRUE(banco.principale.Timer1()->isActive());
+        // The bar moves every twenty steps of 181 draws and n numbers; the
+        // single number's columns start it over at the end.
+        Passi passi;
+        for (int v = 19; v < 181 + n; v += 20)
+            passi.push_back({181 + n, v});
+        if (n == 1) passi.push_back({181, 0});
+        EXPECT_EQ(avanzamenti.valori, passi);
         EXPECT_EQ(w->windowTitle(), QString(n == 1 ? "27_1" : "Serie_1") +
                                         "   Inizio: 19 - 4 - 1873   Fine: 30 - 9 - 1876     ");
-        MSFlexGrid* grid = w->MSFlexGrid1();
-        EXPECT_EQ(grid->Cols(), (std::array{4, 7, 11, 16})[voce]);
-        EXPECT_EQ(grid->Rows(), 13);
-        EXPECT_EQ(Riga(grid, 0), intestazioni[voce]);
-        EXPECT_EQ(grid->font().family(), "MS Sans Serif");
 
+        MSFlexGrid* grid = w->MSFlexGrid1();
+        ASSERT_EQ(grid->Cols(), (std::array{4, 7, 11, 16})[voce]);
+        EXPECT_EQ(grid->Rows(), 13);
+        EXPECT_EQ(grid->font().family(), "MS Sans Serif");
+        QStringList testata;
+        for (int c = 0; c < grid->Cols(); ++c)
+            testata << grid->TextMatrix(0, c);
+        EXPECT_EQ(testata.join('|'), intestazioni[voce]);
         TabellaRisultati tabella(AnalizzaArchivio(ArchivioPath(), 120, 300, serie[voce]));
         int larghezza = 0;
         for (int c = 0; c < grid->Cols(); ++c) {
@@ -105,35 +111,26 @@ TEST(Ricerca2, GrigliaComeLaTabellaEFinestraAdattata) {
         EXPECT_EQ(cornice->pos(), QPoint(0, 0));
         EXPECT_EQ(cornice->width(), w->width() + 2 * w->x());
         EXPECT_EQ(cornice->height(), w->y() + w->height() + w->x());
-        EXPECT_EQ(Module1().SeriesNumbers, (std::array<std::int16_t, 21>{}));
+
+        // A right click offers the series to the clipboard; a left click does nothing.
+        QGuiApplication::clipboard()->setText("prima");
+        for (auto risposta : {MsgBoxResult::No, MsgBoxResult::Yes})
+            script.Attendi("Copiare elementi negli appunti ?", MsgBoxButtons::YesNo,
+                           MsgBoxIcon::None, risposta);
+        Clic(grid, Qt::RightButton);
+        EXPECT_EQ(QGuiApplication::clipboard()->text(), "prima");
+        Clic(grid, Qt::LeftButton);
+        Clic(grid, Qt::RightButton);
+        EXPECT_EQ(QGuiApplication::clipboard()->text(), appunti[voce]);
     }
+    // Each Elabora opened a window of its own; the last is kept.
+    EXPECT_EQ(Module1().SeriesText, "-3 -14-27-45-81    S_4");
+    EXPECT_EQ(banco.principale.Area()->subWindowList().size(), 5);
     Ricerca2* cinque = AnalysisWindow();
     EXPECT_EQ(cinque->MSFlexGrid1()->BackColorAt(1, 10), QColor(192, 192, 0));
     EXPECT_EQ(cinque->MSFlexGrid1()->BackColorAt(11, 7), QColor(0, 0, 255));
     banco.principale.ChiudiFinestra(cinque);
     EXPECT_TRUE(AnalysisWindow().isNull());
-}
-
-TEST(Ricerca2, AvanzamentoESblocco) {
-    prova::BancoSerie banco(300, {{27}, {5, 17}});
-    {
-        Avanzamenti avanzamenti;
-        banco.Elabora(1);
-        std::vector<std::pair<int, int>> attesi;
-        for (int v = 19; v < 183; v += 20)
-            attesi.push_back({183, v});  // 181 draws and 2 numbers
-        EXPECT_EQ(avanzamenti.valori, attesi);
-    }
-    {
-        // The single number's columns start the bar over at the end.
-        Avanzamenti avanzamenti;
-        banco.Elabora(0);
-        ASSERT_FALSE(avanzamenti.valori.empty());
-        EXPECT_EQ(avanzamenti.valori.front(), std::pair(182, 19));
-        EXPECT_EQ(avanzamenti.valori.back(), std::pair(181, 0));
-    }
-    EXPECT_EQ(Form41::Istanza(), nullptr);
-    EXPECT_TRUE(banco.principale.isEnabled());
 }
 
 TEST(Ricerca2, UnArchivioPieno) {
@@ -142,61 +139,35 @@ TEST(Ricerca2, UnArchivioPieno) {
     Avanzamenti avanzamenti;
     Ricerca2* w = banco.Elabora(0);
     ASSERT_NE(w, nullptr);
+    ASSERT_FALSE(avanzamenti.valori.empty());
     EXPECT_EQ(avanzamenti.valori.back(), std::pair(32769, 32759));
     EXPECT_TRUE(w->windowTitle().endsWith("Fine: 27 - 12 - 2498     "));
 }
 
 TEST(Ricerca2, UnErroreNonLasciaNullaAperto) {
     prova::BancoSerie banco(300, {{123, 5}, {}, {5, 17}});
-    MsgBoxScript script;
-    script.Attendi("Serie non valida: contiene numeri fuori dall'intervallo 1-90.",
-                   MsgBoxButtons::Ok, MsgBoxIcon::Exclamation, MsgBoxResult::Ok);
-    EXPECT_EQ(banco.Elabora(0), nullptr);
-    NienteAperto(banco);
-    script.Attendi("La serie selezionata non contiene numeri da analizzare.", MsgBoxButtons::Ok,
-                   MsgBoxIcon::Exclamation, MsgBoxResult::Ok);
-    EXPECT_EQ(banco.Elabora(1), nullptr);
-    NienteAperto(banco);
-
-    // The archive fails to read after the loading window is up: the two
-    // dates of the caption are read, then the range.
-    prova::IoGuasto guasto;
-    guasto.Fallisci(prova::IoGuasto::Op::Read, EIO, 3);
-    script.Attendi(
-        QString::fromStdString("Impossibile leggere il file \"" + ArchivioPath().string() +
-                               "\": errore di lettura o scrittura sul disco."),
-        MsgBoxButtons::Ok, MsgBoxIcon::Critical, MsgBoxResult::Ok);
-    Avanzamenti avanzamenti;
-    EXPECT_EQ(banco.Elabora(2), nullptr);
-    EXPECT_EQ(guasto.Chiamate(prova::IoGuasto::Op::Read), 3);
-    NienteAperto(banco);
-}
-
-TEST(Ricerca2, IlClicDestroCopiaLaSerie) {
-    prova::BancoSerie banco(300, {{27}, {5, 17, 33}});
-    QClipboard* appunti = QGuiApplication::clipboard();
-    appunti->setText("prima");
-    MSFlexGrid* grid = banco.Elabora(1)->MSFlexGrid1();
-    auto Clic = [&grid](Qt::MouseButton pulsante) {
-        QTest::mouseClick(grid->viewport(), pulsante, {},
-                          grid->visualRect(grid->model()->index(3, 2)).center());
+    const std::tuple<int, QString, MsgBoxIcon> casi[] = {
+        {0, "Serie non valida: contiene numeri fuori dall'intervallo 1-90.",
+         MsgBoxIcon::Exclamation},
+        {1, "La serie selezionata non contiene numeri da analizzare.", MsgBoxIcon::Exclamation},
+        // Read after the loading window is up: the caption's two dates come first.
+        {2,
+         QString::fromStdString("Impossibile leggere il file \"" + ArchivioPath().string() +
+                                "\": errore di lettura o scrittura sul disco."),
+         MsgBoxIcon::Critical},
     };
-    MsgBoxScript script;
-    script.Attendi("Copiare elementi negli appunti ?", MsgBoxButtons::YesNo, MsgBoxIcon::None,
-                   MsgBoxResult::No);
-    Clic(Qt::RightButton);
-    EXPECT_EQ(appunti->text(), "prima");
-    Clic(Qt::LeftButton);  // asks nothing
-    script.Attendi("Copiare elementi negli appunti ?", MsgBoxButtons::YesNo, MsgBoxIcon::None,
-                   MsgBoxResult::Yes);
-    Clic(Qt::RightButton);
-    EXPECT_EQ(appunti->text(), "5 - 17 - 33 - ");
-
-    grid = banco.Elabora(0)->MSFlexGrid1();
-    script.Attendi("Copiare elementi negli appunti ?", MsgBoxButtons::YesNo, MsgBoxIcon::None,
-                   MsgBoxResult::Yes);
-    Clic(Qt::RightButton);
-    EXPECT_EQ(appunti->text(), "27 - ");
+    for (const auto& [voce, messaggio, icona] : casi) {
+        prova::IoGuasto guasto;
+        guasto.Fallisci(prova::IoGuasto::Op::Read, EIO, 3);
+        prova::MsgBoxScript script;
+        script.Attendi(messaggio, MsgBoxButtons::Ok, icona, MsgBoxResult::Ok);
+        EXPECT_EQ(banco.Elabora(voce), nullptr);
+        EXPECT_TRUE(AnalysisWindow().isNull());
+        EXPECT_EQ(banco.principale.Area()->subWindowList().size(), 1);
+        EXPECT_EQ(Form41::Istanza(), nullptr);
+        EXPECT_TRUE(banco.principale.isEnabled());
+        EXPECT_EQ(Module1().SeriesNumbers, Numeri{});
+    }
 }
 
 }  // namespace

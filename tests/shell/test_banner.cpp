@@ -5,6 +5,8 @@
 namespace ruotario {
 namespace {
 
+using Rgb = std::array<int, 3>;
+
 // A band 800 wide and 72 high in a window 820 wide; every character of the
 // label is as wide as its point size, and the label as high.
 struct MisureFinte : MisureBanner {
@@ -20,75 +22,59 @@ struct MisureFinte : MisureBanner {
     }
 };
 
+// The label: caption, size, left, top.
+std::tuple<std::string, double, int, int> Etichetta(const BannerMarquee& b) {
+    return {b.Caption, b.FontSize, b.Left, b.Top};
+}
+// The band shown, Timer1 and Timer2 on.
+std::array<bool, 3> Stato(const BannerMarquee& b) {
+    return {b.BandaVisibile, b.Timer1Enabled, b.Timer2Enabled};
+}
+
 TEST(Banner, UnCicloCompletoTickPerTick) {
     MisureFinte misure;
     BannerMarquee banner;
     banner.Timer1Enabled = true;
-
     for (int tick = 1; tick <= 2; ++tick) {
         banner.Timer1Tick(misure);
         EXPECT_EQ(banner.BannerTicks, tick);
-        EXPECT_EQ(banner.Caption, " ");
-        EXPECT_EQ(banner.FontSize, 8);
+        EXPECT_EQ(Etichetta(banner), std::tuple(" ", 8, 0, 0));
     }
-
+    // The band widens to 1000 after the tenth letter: the text follows at the next tick.
     const std::string indirizzo = "WWW.RUOTARIO.EXAMPLE";
     for (std::size_t lettere = 1; lettere <= indirizzo.size(); ++lettere) {
         banner.Timer1Tick(misure);
-        EXPECT_EQ(banner.Caption, indirizzo.substr(0, lettere));
-        EXPECT_EQ(banner.FontSize, 36);
-        EXPECT_EQ(banner.Colore, (std::array<int, 3>{192, 192, 0}));
-        EXPECT_EQ(banner.Left, 200);
-        EXPECT_EQ(banner.Top, 36 - 18);
-        EXPECT_TRUE(banner.Timer1Enabled);
-        EXPECT_FALSE(banner.Timer2Enabled);
+        if (lettere == 10) misure.larghezza = 1000;
+        EXPECT_EQ(Etichetta(banner),
+                  std::tuple(indirizzo.substr(0, lettere), 36, lettere <= 10 ? 200 : 250, 18));
+        EXPECT_EQ(banner.Colore, (Rgb{192, 192, 0}));
+        EXPECT_EQ(Stato(banner), (std::array{true, true, false}));
     }
-
     // The whole address stays one tick, then the slogan phase takes over.
     banner.Timer1Tick(misure);
-    EXPECT_EQ(banner.Caption, "");
-    EXPECT_EQ(banner.FontSize, 8);
-    EXPECT_EQ(banner.BannerTicks, 0);
-    EXPECT_FALSE(banner.Timer1Enabled);
-    EXPECT_TRUE(banner.Timer2Enabled);
+    EXPECT_EQ(std::tuple(banner.Caption, banner.FontSize, banner.BannerTicks),
+              std::tuple("", 8, 0));
+    EXPECT_EQ(Stato(banner), (std::array{true, false, true}));
 
-    const double dimensioni[] = {9, 11, 14, 18, 23, 29};
-    for (double punti : dimensioni) {
+    // 32 characters centred in the band, growing for six ticks, then held.
+    const std::pair<double, int> crescita[] = {{9, 356},  {11, 324}, {14, 276},
+                                               {18, 212}, {23, 132}, {29, 36}};
+    for (auto [punti, left] : crescita) {
         banner.Timer2Tick(misure);
-        EXPECT_EQ(banner.Caption, "I migliori Software per il Lotto");
-        EXPECT_EQ(banner.FontSize, punti);
-        EXPECT_EQ(banner.Left, 400 - static_cast<int>(punti * 32) / 2);
-        EXPECT_EQ(banner.Top, 0);
-        EXPECT_EQ(banner.Colore, (std::array<int, 3>{0, 192, 0}));
+        EXPECT_EQ(Etichetta(banner),
+                  std::tuple("I migliori Software per il Lotto", punti, left, 0));
+        EXPECT_EQ(banner.Colore, (Rgb{0, 192, 0}));
     }
     for (int tick = 7; tick <= 20; ++tick) {
         banner.Timer2Tick(misure);
-        EXPECT_EQ(banner.FontSize, 29);
-        EXPECT_TRUE(banner.BandaVisibile);
-        EXPECT_TRUE(banner.Timer2Enabled);
+        EXPECT_EQ(Etichetta(banner), std::tuple("I migliori Software per il Lotto", 29, 36, 0));
+        EXPECT_EQ(Stato(banner), (std::array{true, false, true}));
     }
-
+    // Thirteen blanks centred in the window, the band hidden, both timers off.
     banner.Timer2Tick(misure);
-    EXPECT_EQ(banner.Caption, std::string(13, ' '));
-    EXPECT_EQ(banner.FontSize, 36);
-    EXPECT_EQ(banner.Left, 410 - 13 * 36 / 2);
-    EXPECT_EQ(banner.BannerTicks, 0);
-    EXPECT_EQ(banner.BannerChars, 0);
-    EXPECT_FALSE(banner.BandaVisibile);
-    EXPECT_FALSE(banner.Timer1Enabled);
-    EXPECT_FALSE(banner.Timer2Enabled);
-}
-
-TEST(Banner, LaScrittaSegueLaLarghezzaNuovaAlTickSeguente) {
-    MisureFinte misure;
-    BannerMarquee banner;
-    for (int tick = 0; tick < 5; ++tick)
-        banner.Timer1Tick(misure);
-    EXPECT_EQ(banner.Left, 200);
-    misure.larghezza = 1000;
-    EXPECT_EQ(banner.Left, 200);
-    banner.Timer1Tick(misure);
-    EXPECT_EQ(banner.Left, 250);
+    EXPECT_EQ(Etichetta(banner), std::tuple(std::string(13, ' '), 36, 176, 0));
+    EXPECT_EQ(std::pair(banner.BannerTicks, banner.BannerChars), std::pair(0L, 0L));
+    EXPECT_EQ(Stato(banner), (std::array{false, false, false}));
 }
 
 TEST(Banner, Timer1AccesoDuranteLoSloganAspettaLaFine) {
@@ -102,17 +88,12 @@ TEST(Banner, Timer1AccesoDuranteLoSloganAspettaLaFine) {
 
     banner.Timer1Enabled = true;  // another window switches it on
     banner.Timer1Tick(misure);
-    EXPECT_EQ(banner.BannerTicks, 4);
-    EXPECT_EQ(banner.Caption, "I migliori Software per il Lotto");
-    EXPECT_EQ(banner.FontSize, 18);
-
+    EXPECT_EQ(std::pair(banner.BannerTicks, banner.FontSize), std::pair(4L, 18.0));
     for (int tick = 5; tick <= 21; ++tick)
         banner.Timer2Tick(misure);
-    EXPECT_FALSE(banner.Timer2Enabled);
-    EXPECT_TRUE(banner.Timer1Enabled);
+    EXPECT_EQ(Stato(banner), (std::array{false, true, false}));
     banner.Timer1Tick(misure);
     banner.Timer1Tick(misure);
-    EXPECT_EQ(banner.BannerTicks, 2);
     EXPECT_FALSE(banner.BandaVisibile);
     banner.Timer1Tick(misure);
     EXPECT_EQ(banner.Caption, "W");

@@ -1,25 +1,19 @@
 #include <gtest/gtest.h>
 
-#include <QAction>
 #include <QCloseEvent>
-#include <QFrame>
 #include <QLabel>
 #include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QMenuBar>
-#include <QPointer>
-#include <QProgressBar>
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
-#include <cerrno>
 
+#include "shell/archivia_estrazione.h"
 #include "shell/form41.h"
 #include "shell/mdiform1.h"
 #include "store/archivio.h"
 #include "store/module1.h"
 #include "support/archivio_prova.h"
-#include "support/io_guasto.h"
 #include "support/msgbox_script.h"
 
 namespace ruotario {
@@ -28,18 +22,10 @@ namespace {
 using prova::MsgBoxScript;
 
 // A child window that refuses to close while `rifiuta` is set.
-class Ostinata : public QWidget, public RichiestaChiusura {
-  public:
+struct Ostinata : QWidget, RichiestaChiusura {
     bool rifiuta = true;
     bool QueryUnload() override { return !rifiuta; }
-
-  protected:
-    void closeEvent(QCloseEvent* event) override {
-        if (QueryUnload())
-            event->accept();
-        else
-            event->ignore();
-    }
+    void closeEvent(QCloseEvent* event) override { event->setAccepted(!rifiuta); }
 };
 
 TEST(MDIForm1, MenuBandaETimerComeAlCaricamento) {
@@ -49,47 +35,63 @@ TEST(MDIForm1, MenuBandaETimerComeAlCaricamento) {
     EXPECT_EQ(principale.windowTitle(), "Ruotario");
     EXPECT_EQ(Module1().DrawCount, 7);
     EXPECT_EQ(Module1().WheelCode[8], "RO");
-
     QStringList voci;
-    for (QAction* azione : principale.menuBar()->actions()) {
-        voci << azione->text();
-        EXPECT_EQ(azione->menu(), nullptr);
-    }
+    for (QAction* azione : principale.menuBar()->actions())
+        voci << azione->text() + (azione->menu() ? " con sottovoci" : "");
     EXPECT_EQ(voci, (QStringList{"Esci", "&Estrazioni", "&Archivio Serie", "&About Ruotario..."}));
-
     EXPECT_EQ(principale.Label9()->text(), " ");
     EXPECT_EQ(principale.Label9()->font().family(), "Arial");
-    for (QTimer* timer : {principale.Timer1(), principale.Timer2()}) {
-        EXPECT_EQ(timer->interval(), 300);
-        EXPECT_FALSE(timer->isActive());
-    }
+    for (QTimer* timer : {principale.Timer1(), principale.Timer2()})
+        EXPECT_EQ(std::pair(timer->interval(), timer->isActive()), std::pair(300, false));
 
+    // The band spans the window, and the toolbar is as tall as the band; the
+    // window shrinks again after growing.
     principale.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&principale));
-    for (int larghezza : {500, 1100, 800}) {
+    for (int larghezza : {1100, 900}) {
         principale.resize(larghezza, 600);
         QTest::qWait(0);
-        EXPECT_EQ(principale.Frame14()->width(), principale.width());
-        EXPECT_EQ(principale.Frame14()->pos(), QPoint(0, 0));
-        EXPECT_EQ(principale.Toolbar1()->height(), principale.Frame14()->height());
+        EXPECT_EQ(principale.Frame14()->geometry(),
+                  QRect(0, 0, larghezza, principale.Toolbar1()->height()));
     }
 }
 
-TEST(MDIForm1, ArchivioIlleggibileSegnalatoEVuoto) {
+TEST(MDIForm1, IlBannerSulleEtichetteVere) {
     prova::CartellaProva cartella;
-    prova::ScriviArchivio(prova::Settimanali(3));
-    prova::IoGuasto guasto;
-    guasto.Fallisci(prova::IoGuasto::Op::Size, EACCES);
-    MsgBoxScript script;
-    script.Attendi(QString::fromStdString("Impossibile leggere il file \"" +
-                                          ArchivioPath().string() + "\": accesso negato."),
-                   MsgBoxButtons::Ok, MsgBoxIcon::Critical, MsgBoxResult::Ok);
     MDIForm1 principale;
-    EXPECT_EQ(Module1().DrawCount, 0);
-    EXPECT_EQ(Module1().WheelCode[1], "BA");
+    principale.resize(1000, 600);
+    principale.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&principale));
+    QLabel* etichetta = principale.Label9();
+    // Real ticks: the third one starts typing, a quarter of the band in.
+    principale.Timer1()->start();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return etichetta->text() == "W"; }, 3000));
+    EXPECT_EQ(etichetta->x(), principale.Frame14()->width() / 4);
+    EXPECT_EQ(etichetta->font().pointSizeF(), 36);
+
+    while (principale.Timer1()->isActive())
+        principale.Timer1_Timer();
+    EXPECT_TRUE(principale.Timer2()->isActive());
+    principale.Timer2_Timer();
+    principale.Timer2_Timer();
+    EXPECT_EQ(etichetta->text(), "I migliori Software per il Lotto");
+    EXPECT_EQ(etichetta->font().pointSizeF(), 11);
+    EXPECT_EQ(etichetta->x() + etichetta->width() / 2, principale.Frame14()->width() / 2);
+    const QImage banda = principale.Frame14()->grab().toImage();
+    bool verde = false;
+    for (int y = 0; y < banda.height(); ++y)
+        for (int x = 0; x < banda.width(); ++x)
+            verde = verde || banda.pixelColor(x, y) == QColor(0, 192, 0);
+    EXPECT_TRUE(verde);
+
+    for (int tick = 3; tick <= 21; ++tick)
+        principale.Timer2_Timer();
+    EXPECT_EQ(etichetta->text(), QString(13, ' '));
+    EXPECT_FALSE(principale.Toolbar1()->isVisible());
+    EXPECT_FALSE(principale.Timer1()->isActive() || principale.Timer2()->isActive());
 }
 
-TEST(MDIForm1, ArchivioOltreIlLimiteAvvisa) {
+TEST(MDIForm1, UnArchivioTroppoGrandeAvvisaAllAvvio) {
     prova::CartellaProva cartella;
     prova::ScriviBytes(ArchivioPath(), std::string(32768 * kDrawRecordSize, '\0'));
     MsgBoxScript script;
@@ -107,11 +109,9 @@ TEST(MDIForm1, EsciNonChiudeNullaSeUnaFinestraRifiuta) {
     QPointer<QWidget> docile(new QWidget);
     principale.AggiungiFinestra(docile);
     principale.AggiungiFinestra(ostinata);
-
     principale.mnuexit()->trigger();
     QTest::qWait(0);
     EXPECT_TRUE(principale.isVisible());
-    EXPECT_EQ(principale.Area()->subWindowList().size(), 2);
     EXPECT_FALSE(docile.isNull());
 
     // Behind a dialog the main window takes no input, its close box included.
@@ -119,45 +119,61 @@ TEST(MDIForm1, EsciNonChiudeNullaSeUnaFinestraRifiuta) {
     ostinata->rifiuta = false;
     principale.close();
     EXPECT_TRUE(principale.isVisible());
-
     principale.setEnabled(true);
     principale.mnuexit()->trigger();
     EXPECT_FALSE(principale.isVisible());
     EXPECT_TRUE(principale.Area()->subWindowList().isEmpty());
 }
 
-TEST(MDIForm1, RicaricaChiudeLeFinestreEContaDiNuovo) {
-    prova::CartellaProva cartella;
-    auto draws = prova::Settimanali(3);
-    prova::ScriviArchivio(draws);
-    MDIForm1 principale;
-    principale.show();
-    principale.AggiungiFinestra(new QWidget);
-    principale.Timer1()->start();
-    draws.push_back(prova::Estrazione(1, 1, 1900));
-    prova::ScriviArchivio(draws);
+// With the archive window and another one open, the banner running and a draw
+// being entered: only mode 2 answered Yes appends, and then the main window
+// reloads, closing its windows and putting the banner at rest.
+TEST(ArchiviaEstrazione, SoloIlModo2ConSiAccodaERicarica) {
+    enum Caso { Modo1, Modo3, No, Si };
+    for (Caso caso : {Modo1, Modo3, No, Si}) {
+        SCOPED_TRACE(caso);
+        prova::CartellaProva cartella;
+        prova::ScriviArchivio(prova::Settimanali(3));
+        const std::string prima = prova::LeggiBytes(ArchivioPath());
+        MDIForm1 principale;
+        principale.show();
+        auto* archivio = new QWidget;
+        archivio->setObjectName("Archivio");
+        principale.AggiungiFinestra(archivio);
+        principale.AggiungiFinestra(new QWidget);
+        principale.Timer1()->start();
+        Module1().EntryPending = 1;
+        Module1().CurrentDraw = prova::Estrazione(6, 12, 2026, 5);
 
-    principale.Ricarica();
-    EXPECT_EQ(Module1().DrawCount, 4);
-    EXPECT_TRUE(principale.isVisible());
-    EXPECT_TRUE(principale.Area()->subWindowList().isEmpty());
-    EXPECT_FALSE(principale.Timer1()->isActive());
-    EXPECT_TRUE(principale.Toolbar1()->isVisible());
+        MsgBoxScript script;
+        if (caso == Modo1)
+            script.Attendi("I dati non sono conformi", MsgBoxButtons::Ok, MsgBoxIcon::Exclamation,
+                           MsgBoxResult::Ok);
+        if (caso >= No)
+            script.Attendi("Archiviare Estrazione ?", MsgBoxButtons::YesNo, MsgBoxIcon::Question,
+                           caso == No ? MsgBoxResult::No : MsgBoxResult::Yes);
+        int modo = caso == Modo1 ? 1 : caso == Modo3 ? 3 : 2;
+        ArchiviaEstrazione(modo);
+
+        const bool accodata = caso == Si;
+        EXPECT_EQ(prova::LeggiBytes(ArchivioPath()),
+                  accodata ? prima + EncodeDraw(prova::Estrazione(6, 12, 2026, 5)) : prima);
+        EXPECT_EQ(Module1().EntryPending, accodata ? 0 : 1);
+        EXPECT_EQ(Module1().DrawCount, accodata ? 4 : 3);
+        EXPECT_EQ(principale.Area()->subWindowList().size(), accodata ? 0 : 2);
+        EXPECT_EQ(principale.Timer1()->isActive(), !accodata);
+        EXPECT_TRUE(principale.isVisible() && principale.isEnabled());
+    }
 }
 
 TEST(Form41, DisabilitaLaFinestraPrincipaleFinCheEsiste) {
     prova::CartellaProva cartella;
     MDIForm1 principale;
     principale.show();
-
     Form41* caricamento = Form41::Carica();
     EXPECT_EQ(caricamento->windowTitle(), "Loading....");
     EXPECT_EQ(Form41::Carica(), caricamento);
     EXPECT_FALSE(principale.isEnabled());
-    EXPECT_FALSE(principale.menuBar()->isEnabled());
-    caricamento->ImpostaValore(19);
-    EXPECT_EQ(caricamento->ProgressBar1()->value(), 19);
-
     QPointer<Form41> vista(caricamento);
     Form41::Scarica();
     EXPECT_TRUE(principale.isEnabled());
