@@ -3,167 +3,107 @@
 // negative. The first bytes pick a series of distinct numbers, the rest make
 // the draws, one byte a number. Both must agree on every value, and the
 // results grid must build.
-#include <array>
-#include <cstddef>
-#include <cstdint>
-#include <vector>
+#include <algorithm>
 
 #include "analysis/analisi.h"
 #include "analysis/tabella.h"
+#include "fuzz/comune.h"
 
+namespace ruotario {
 namespace {
 
-using ruotario::DrawRecord;
-using ruotario::kPosizioni;
-using ruotario::kRuote;
-
-void Verifica(bool condizione) {
-    if (!condizione) __builtin_trap();
+// The single number's event, or the series' ambo, terno and quaterna.
+std::vector<Evento*> Eventi(RisultatoAnalisi& r) {
+    if (r.Singolo()) return {&r.Ambata};
+    return {&r.Ambo, &r.Terno, &r.Quaterna};
 }
 
-// One event's values, wheel 1..10 and 11 for the longest all-wheel delay.
-struct Valori {
-    std::array<std::int64_t, 12> Rit{};
-    std::array<std::int64_t, 11> Sort{}, Stor{};
-    std::int64_t Tutte = 0, TotSort = 0;
-};
-
-struct Riferimento {
-    std::array<std::array<std::int64_t, 11>, 91> RitNumeri{};
-    Valori Ambata, Ambo, Terno, Quaterna;
-};
-
-// A hit resets the delay after taking back the hit draw's own increment.
-void Sortita(Valori& v, int w) {
-    v.Tutte = 0;
-    ++v.Sort[w];
-    if (v.Rit[w] > v.Stor[w]) v.Stor[w] = v.Rit[w] - 1;
-    v.Rit[w] = 0;
-    ++v.TotSort;
-}
-
-void Alza(Valori& v, int w) {
-    if (v.Rit[w] > v.Stor[w]) v.Stor[w] = v.Rit[w];
-}
-
-Riferimento Calcola(const std::vector<DrawRecord>& d, const std::vector<int>& numeri) {
-    Riferimento r;
-    const int n = static_cast<int>(numeri.size());
-    const int fine = static_cast<int>(d.size()) - 1;
-    for (int x : numeri)
+RisultatoAnalisi Atteso(const std::vector<DrawRecord>& d, const std::vector<int>& numeri) {
+    RisultatoAnalisi r;
+    r.Numeri = numeri;
+    r.RitNumeri.resize(numeri.size());
+    // A number's delay on a wheel, counted back from the last draw: a draw
+    // counts when the wheel's slots up to the number hold no empty one, and
+    // the count stops where the number stands before any empty slot.
+    for (std::size_t i = 0; i < numeri.size(); ++i)
         for (int w = 1; w <= kRuote; ++w)
-            for (int k = fine; k >= 0; --k) {
-                bool conta = true, trovato = false;
-                for (int p = 1; p <= kPosizioni; ++p) {
-                    if (d[k].Numbers(p, w) == 0) {
-                        conta = false;
-                        break;
-                    }
-                    if (d[k].Numbers(p, w) == x) {
-                        trovato = true;
-                        break;
-                    }
-                }
-                if (trovato) break;
-                if (conta) ++r.RitNumeri[x][w];
+            for (auto k = d.size(); k-- > 0;) {
+                int p = 1;
+                while (p <= kPosizioni && d[k].Numbers(p, w) != 0 &&
+                       d[k].Numbers(p, w) != numeri[i])
+                    ++p;
+                if (p <= kPosizioni && d[k].Numbers(p, w) == numeri[i]) break;
+                if (p > kPosizioni) ++r.RitNumeri[i][w];
             }
-    Valori* eventi[] = {&r.Ambo, &r.Terno, &r.Quaterna};
+    // Only wheels whose first slot is filled are drawn. The single number's
+    // event is that it comes out once on the wheel; the series' ones, that at
+    // least 2, 3 or 4 of its numbers do.
+    const std::vector<Evento*> eventi = Eventi(r);
     for (const DrawRecord& e : d) {
-        if (n == 1) ++r.Ambata.Tutte;
-        if (n >= 2)
-            for (Valori* v : eventi)
-                ++v->Tutte;
+        for (Evento* v : eventi)
+            ++v->RitTutte;
         for (int w = 1; w <= kRuote; ++w) {
             if (e.Numbers(1, w) == 0) continue;
-            if (n == 1) ++r.Ambata.Rit[w];
-            if (n >= 2)
-                for (Valori* v : eventi)
-                    ++v->Rit[w];
-            int Sum = 0;
+            int usciti = 0;
             for (int x : numeri)
                 for (int p = 1; p <= kPosizioni; ++p)
-                    Sum += e.Numbers(p, w) == x;
-            if (Sum == 0)
-                for (Valori* v : {&r.Ambata, &r.Ambo, &r.Terno, &r.Quaterna})
-                    if (v->Rit[w] > v->Stor[w]) v->Stor[w] = v->Rit[w] - 1;
-            if (n == 1 && Sum == 1) Sortita(r.Ambata, w);
-            if (n >= 2) {
-                for (int ordine = 0; ordine < 3; ++ordine)
-                    if (Sum >= ordine + 2)
-                        Sortita(*eventi[ordine], w);
-                    else if (Sum >= 2)
-                        Alza(*eventi[ordine], w);
+                    usciti += e.Numbers(p, w) == x;
+            for (std::size_t k = 0; k < eventi.size(); ++k) {
+                Evento& v = *eventi[k];
+                ++v.Rit[w];
+                // A hit ends the run without counting the hit draw itself.
+                if (r.Singolo() ? usciti == 1 : usciti >= static_cast<int>(k) + 2) {
+                    v.Stor[w] = std::max(v.Stor[w], v.Rit[w] - 1);
+                    v.Rit[w] = v.RitTutte = 0;
+                    ++v.Sort[w];
+                    ++v.TotSort;
+                }
+                v.Stor[w] = std::max(v.Stor[w], v.Rit[w]);
             }
-            for (Valori* v : {&r.Ambata, &r.Ambo, &r.Terno, &r.Quaterna})
-                Alza(*v, w);
         }
-        for (Valori* v : {&r.Ambata, &r.Ambo, &r.Terno, &r.Quaterna})
-            if (v->Tutte >= v->Rit[11]) v->Rit[11] = v->Tutte;
+        for (Evento* v : eventi)
+            v->Rit[11] = std::max(v->Rit[11], v->RitTutte);
     }
-    for (int w = 1; w <= kRuote; ++w) {
-        if (n >= 2 && r.Ambo.Rit[w] == 0 && r.Ambo.Sort[w] == 0) {
-            for (Valori* v : eventi)
-                v->Rit[w] = v->Sort[w] = v->Stor[w] = -1;
-            for (int x : numeri)
-                r.RitNumeri[x][w] = -1;
+    // A wheel never drawn has no values; in series mode, no delays either.
+    for (int w = 1; w <= kRuote; ++w)
+        if (eventi[0]->Rit[w] == 0 && eventi[0]->Sort[w] == 0) {
+            for (Evento* v : eventi)
+                v->Rit[w] = v->Sort[w] = v->Stor[w] = kSenzaDati;
+            for (auto& ritardi : r.RitNumeri)
+                if (!r.Singolo()) ritardi[w] = kSenzaDati;
         }
-        if (n == 1 && r.Ambata.Sort[w] == 0 && r.Ambata.Rit[w] == 0)
-            r.Ambata.Rit[w] = r.Ambata.Sort[w] = r.Ambata.Stor[w] = -1;
-    }
     return r;
 }
 
-void Confronta(const Valori& atteso, const ruotario::Evento& e) {
-    for (int w = 1; w <= kRuote; ++w) {
-        Verifica(e.Rit[w] == atteso.Rit[w]);
-        Verifica(e.Sort[w] == atteso.Sort[w]);
-        Verifica(e.Stor[w] == atteso.Stor[w]);
-    }
-    Verifica(e.Rit[11] == atteso.Rit[11]);
-    Verifica(e.RitTutte == atteso.Tutte);
-    Verifica(e.TotSort == atteso.TotSort);
-}
-
 }  // namespace
+}  // namespace ruotario
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t dimensione) {
+    using namespace ruotario;
     if (dimensione < 2) return 0;
-    std::size_t quanti = dati[0] % 20 + 1;
+    const std::size_t quanti = dati[0] % 20 + 1;
     std::vector<int> numeri;
     std::size_t i = 1;
-    for (; i < dimensione && numeri.size() < quanti; ++i) {
-        int x = dati[i] % 90 + 1;
-        bool nuovo = true;
-        for (int y : numeri)
-            nuovo = nuovo && y != x;
-        if (nuovo) numeri.push_back(x);
-    }
+    for (; i < dimensione && numeri.size() < quanti; ++i)
+        if (std::find(numeri.begin(), numeri.end(), dati[i] % 90 + 1) == numeri.end())
+            numeri.push_back(dati[i] % 90 + 1);
     std::vector<DrawRecord> draws;
-    constexpr std::size_t kByte = kRuote * kPosizioni;
-    for (; i + kByte <= dimensione; i += kByte) {
-        DrawRecord d;
+    for (; i + kRuote * kPosizioni <= dimensione; i += kRuote * kPosizioni) {
         // Mostly real numbers, with empty slots, negatives and values past 90.
-        for (std::size_t c = 0; c < kByte; ++c)
-            d.Cells[c] = static_cast<std::int16_t>(dati[i + c] % 96) - 2;
-        draws.push_back(d);
+        draws.emplace_back();
+        for (int c = 0; c < kRuote * kPosizioni; ++c)
+            draws.back().Cells[c] = static_cast<std::int16_t>(dati[i + c] % 96 - 2);
     }
-    if (draws.empty() || numeri.empty()) return 0;
+    if (draws.empty()) return 0;
 
-    auto risultato = ruotario::Analizza(draws, numeri);
-    Riferimento atteso = Calcola(draws, numeri);
-    Verifica(risultato.Numeri == numeri);
-    for (std::size_t k = 0; k < numeri.size(); ++k)
-        for (int w = 1; w <= kRuote; ++w)
-            Verifica(risultato.RitNumeri[k][w] == atteso.RitNumeri[numeri[k]][w]);
-    if (numeri.size() == 1) {
-        Confronta(atteso.Ambata, risultato.Ambata);
-    } else {
-        Confronta(atteso.Ambo, risultato.Ambo);
-        Confronta(atteso.Terno, risultato.Terno);
-        Confronta(atteso.Quaterna, risultato.Quaterna);
+    RisultatoAnalisi risultato = Analizza(draws, numeri), atteso = Atteso(draws, numeri);
+    Verifica(risultato.Numeri == numeri && risultato.RitNumeri == atteso.RitNumeri);
+    for (std::size_t k = 0; k < Eventi(atteso).size(); ++k) {
+        const Evento &a = *Eventi(atteso)[k], &b = *Eventi(risultato)[k];
+        Verifica(a.Rit == b.Rit && a.Sort == b.Sort && a.Stor == b.Stor &&
+                 a.RitTutte == b.RitTutte && a.TotSort == b.TotSort);
     }
-
-    ruotario::TabellaRisultati tabella(risultato);
-    Verifica(tabella.Colonne() == ruotario::ColonneGriglia(static_cast<int>(numeri.size())));
+    Verifica(TabellaRisultati(risultato).Colonne() ==
+             ColonneGriglia(static_cast<int>(numeri.size())));
     return 0;
 }

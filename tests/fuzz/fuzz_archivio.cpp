@@ -2,44 +2,20 @@
 // `ruotario-cli mostra` read it: counting, the display of a draw with its
 // Super Enalotto, and its numbering within month and year. Never a crash; the
 // numbers are always at least 1 and never more than the records walked.
-#include <cstddef>
-#include <cstdint>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <string>
-
 #include "archive/vista.h"
+#include "fuzz/comune.h"
 #include "store/archivio.h"
 #include "store/errore.h"
 
-namespace {
-
-void Verifica(bool condizione) {
-    if (!condizione) __builtin_trap();
-}
-
-const std::filesystem::path& File() {
-    static const std::filesystem::path file = [] {
-        std::string modello =
-            (std::filesystem::temp_directory_path() / "ruotario-fuzz-XXXXXX").string();
-        if (!::mkdtemp(modello.data())) std::abort();
-        return std::filesystem::path(modello) / "Lotto.dat";
-    }();
-    return file;
-}
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t dimensione) {
     using namespace ruotario;
-    std::ofstream(File(), std::ios::binary | std::ios::trunc)
-        .write(reinterpret_cast<const char*>(dati), static_cast<std::streamsize>(dimensione));
-    std::int64_t record = ContaRecord(File());
+    const auto file =
+        Scrivi("Lotto.dat", std::string(reinterpret_cast<const char*>(dati), dimensione));
+    const std::int64_t record = ContaRecord(file);
     Verifica(record == static_cast<std::int64_t>(dimensione / kDrawRecordSize));
     for (std::int64_t r : {std::int64_t{1}, record / 2, record}) {
         if (r < 1 || r > record) continue;
-        SchedaEstrazione scheda = SchedaDi(File(), r);
+        const SchedaEstrazione scheda = SchedaDi(file, r);
         Verifica(scheda.Record == r);
         Verifica(scheda.Numeri.Mensile >= 1 && scheda.Numeri.Mensile <= r);
         Verifica(scheda.Numeri.Annuale >= 1 && scheda.Numeri.Annuale <= r);
@@ -49,11 +25,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t dime
             for (const std::string& cella : ruota)
                 Verifica(!cella.empty());
     }
+    // Past the last whole record there is nothing to read.
     try {
-        LeggiRecord(File(), record + 1, 1);
+        LeggiRecord(file, record + 1, 1);
         Verifica(false);
     } catch (const Errore&) {
-        // Past the last whole record there is nothing to read.
     }
     return 0;
 }
