@@ -149,17 +149,7 @@ void EliminaSerie(std::int64_t record) {
     serie.erase(serie.begin() + (record - 1));
     // A "Serie2" left by an interrupted deletion must not lend it its records.
     Io().Remove(nuovo);
-    try {
-        Io().WriteNew(nuovo, Codifica(serie));
-        Io().Rename(nuovo, file);
-    } catch (const Errore&) {
-        try {
-            Io().Remove(nuovo);
-        } catch (const Errore&) {
-            // Keep the first failure.
-        }
-        throw;
-    }
+    ReplaceWhole(file, nuovo, Codifica(serie));
 }
 
 void SvuotaSerie() {

@@ -114,7 +114,7 @@ About::About() : QWidget(nullptr, Qt::Dialog | Qt::WindowStaysOnTopHint) {
 }
 
 About::~About() {
-    Scaricata();
+    if (istanza == this) istanza = nullptr;
 }
 
 About* About::Mostra() {
@@ -139,10 +139,9 @@ void About::ImpostaSistema(Registro* registro, Avviatore* avviatore) {
 }
 
 void About::Form_Load() {
-    if (auto* principale = MDIForm1::Istanza()) {
-        principale->setEnabled(false);
+    // The main window was disabled as the window loaded (blocco_).
+    if (auto* principale = MDIForm1::Istanza())
         move(principale->geometry().center() - rect().center());
-    }
     setWindowTitle("About " + QString::fromUtf8(kTitoloApplicazione));
     findChild<QLabel*>("Label4")->setText(kAvviso);
     QStringList versione = QCoreApplication::applicationVersion().split('.');
@@ -199,17 +198,9 @@ bool About::eventFilter(QObject* oggetto, QEvent* evento) {
 }
 
 void About::closeEvent(QCloseEvent* event) {
-    Scaricata();
-    event->accept();
-}
-
-// The unload, once: closed and later destroyed, the window must not enable
-// the main window again while another one holds it disabled.
-void About::Scaricata() {
-    if (scaricata_) return;
-    scaricata_ = true;
+    blocco_.Rilascia();
     if (istanza == this) istanza = nullptr;
-    if (auto* principale = MDIForm1::Istanza()) principale->setEnabled(true);
+    event->accept();
 }
 
 }  // namespace ruotario

@@ -5,6 +5,8 @@
 class QLabel;
 class QPushButton;
 
+#include "shell/mdiform1.h"
+
 namespace ruotario {
 
 class Avviatore;
@@ -45,14 +47,13 @@ class About : public QWidget {
     void Form_Load();
     void Text3D(QPainter& pittore, const QString& Strng, const QString& Fnt, int Font_size,
                 int xVal, int YVal, int Depth, int Redcol, int Greencol, int Bluecol);
-    void Scaricata();
 
     QLabel* label3_;
     QLabel* picture2_;
     QString titolo_;
     Registro* registro_ = nullptr;
     Avviatore* avviatore_ = nullptr;
-    bool scaricata_ = false;
+    BloccoPrincipale blocco_;
 };
 
 }  // namespace ruotario

@@ -26,15 +26,12 @@ Form41::Form41() : QWidget(nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::Custo
     auto* disposizione = new QVBoxLayout(this);
     disposizione->addWidget(progressBar1_);
     setFixedSize(Twips(4500), Twips(900));
-    if (auto* principale = MDIForm1::Istanza()) {
-        principale->setEnabled(false);
-        const QRect area = principale->geometry();
-        move(area.center() - rect().center());
-    }
+    if (auto* principale = MDIForm1::Istanza())
+        move(principale->geometry().center() - rect().center());
 }
 
 Form41::~Form41() {
-    Scaricata();
+    if (istanza == this) istanza = nullptr;
 }
 
 Form41* Form41::Carica() {
@@ -57,17 +54,9 @@ void Form41::ImpostaValore(int valore) {
 }
 
 void Form41::closeEvent(QCloseEvent* event) {
-    Scaricata();
-    event->accept();
-}
-
-// The unload, once: closed and later destroyed, the window must not enable
-// the main window again while another one holds it disabled.
-void Form41::Scaricata() {
-    if (scaricata_) return;
-    scaricata_ = true;
+    blocco_.Rilascia();
     if (istanza == this) istanza = nullptr;
-    if (auto* principale = MDIForm1::Istanza()) principale->setEnabled(true);
+    event->accept();
 }
 
 }  // namespace ruotario

@@ -4,6 +4,8 @@
 
 class QProgressBar;
 
+#include "shell/mdiform1.h"
+
 namespace ruotario {
 
 // The small "Loading...." window with its progress bar, shown in front of the
@@ -31,10 +33,9 @@ class Form41 : public QWidget {
 
   private:
     Form41();
-    void Scaricata();
 
     QProgressBar* progressBar1_;
-    bool scaricata_ = false;
+    BloccoPrincipale blocco_;
 };
 
 }  // namespace ruotario

@@ -56,6 +56,16 @@ class MisureFinestra : public MisureBanner {
 
 }  // namespace
 
+BloccoPrincipale::BloccoPrincipale() {
+    if (istanza) istanza->setEnabled(false);
+}
+
+void BloccoPrincipale::Rilascia() {
+    if (rilasciato_) return;
+    rilasciato_ = true;
+    if (istanza) istanza->setEnabled(true);
+}
+
 MDIForm1::MDIForm1(QWidget* parent) : QMainWindow(parent) {
     istanza = this;
     setObjectName("MDIForm1");

@@ -24,6 +24,22 @@ class RichiestaChiusura {
     virtual bool QueryUnload() = 0;
 };
 
+// Held by a window that acts as a dialog (the loading window, About): from
+// its load the main window takes no input, and its unload gives it back,
+// once, however the window goes away; a window closed and destroyed later
+// never enables the main window under another one.
+class BloccoPrincipale {
+  public:
+    BloccoPrincipale();
+    ~BloccoPrincipale() { Rilascia(); }
+    BloccoPrincipale(const BloccoPrincipale&) = delete;
+    BloccoPrincipale& operator=(const BloccoPrincipale&) = delete;
+    void Rilascia();
+
+  private:
+    bool rilasciato_ = false;
+};
+
 // The frame of the whole program: the menu, the banner band along the top and
 // the area that holds the child windows. It counts the archive when it loads.
 class MDIForm1 : public QMainWindow {

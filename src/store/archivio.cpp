@@ -61,17 +61,7 @@ void SostituisciArchivio(const std::filesystem::path& file, const std::vector<Dr
         EncodeDraw(draws[i], dati.data() + i * kDrawRecordSize);
     std::filesystem::path temporaneo = file;
     temporaneo += ".tmp";
-    try {
-        Io().WriteNew(temporaneo, dati);
-        Io().Rename(temporaneo, file);
-    } catch (const Errore&) {
-        try {
-            Io().Remove(temporaneo);
-        } catch (const Errore&) {
-            // Keep the first failure.
-        }
-        throw;
-    }
+    ReplaceWhole(file, temporaneo, dati);
 }
 
 }  // namespace ruotario

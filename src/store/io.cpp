@@ -145,6 +145,21 @@ FileIo& RealIo() {
     return Reale();
 }
 
+void ReplaceWhole(const std::filesystem::path& file, const std::filesystem::path& temporary,
+                  const std::string& data) {
+    try {
+        Io().WriteNew(temporary, data);
+        Io().Rename(temporary, file);
+    } catch (const Errore&) {
+        try {
+            Io().Remove(temporary);
+        } catch (const Errore&) {
+            // Keep the first failure.
+        }
+        throw;
+    }
+}
+
 void WriteOrRestore(const std::filesystem::path& file, std::optional<std::uint64_t> before,
                     std::uint64_t offset, const std::string& data) {
     try {

@@ -39,6 +39,12 @@ void SetIo(FileIo* io);
 // The real file system, for test doubles that wrap it.
 FileIo& RealIo();
 
+// Replaces `file` whole: writes `data` to `temporary` beside it, flushes it and
+// renames it over `file`, so a failure leaves the old file untouched (and no
+// temporary file behind).
+void ReplaceWhole(const std::filesystem::path& file, const std::filesystem::path& temporary,
+                  const std::string& data);
+
 // Appends a record: writes `data` at `offset` in one call, flushed to disk. On
 // failure the file is put back as it was, `before` being its former size (or
 // nothing when it did not exist), and the error is rethrown.

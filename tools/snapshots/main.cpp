@@ -17,11 +17,7 @@ namespace ruotario::snapshots {
 namespace {
 
 const Scena kScene[] = {
-    ScenaPrincipale,
-    ScenaAbout,
-    ScenaBanner,
-    ScenaArchivio,
-    ScenaSerie,
+    ScenaPrincipale, ScenaAbout, ScenaBanner, ScenaArchivio, ScenaSerie,
 };
 
 // A snapshot run answers every box itself and says what it was asked.
