@@ -99,18 +99,6 @@ QString Testo(const std::string& testo) {
     return QString::fromStdString(testo);
 }
 
-// Catches a failure at the edge of a handler and shows it; false after one.
-template <typename Azione>
-bool Protetto(Azione azione) {
-    try {
-        azione();
-        return true;
-    } catch (const Errore& errore) {
-        MostraErrore(errore);
-        return false;
-    }
-}
-
 // "d/m/y" read day first, each part by its value ("05" is 5, "" is 0).
 struct Parti {
     std::int64_t giorno = 0, mese = 0, anno = 0;

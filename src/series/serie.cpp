@@ -359,31 +359,19 @@ void Serie::SalvaSerie() {
     std::vector<int> numeri;
     for (int r = 0; r < list2_->count(); ++r)
         numeri.push_back(list2_->item(r)->text().toInt());
-    try {
-        AccodaSerie(numeri);
-    } catch (const Errore& errore) {
-        MostraErrore(errore);
-    }
+    Protetto([&] { AccodaSerie(numeri); });
     CaricaSerieArchivio();
 }
 
 void Serie::Elimina() {
     if (!Conferma(" Eliminare Serie selezionata ?")) return;
-    try {
-        EliminaSerie(combo1_->currentIndex() + 1);
-    } catch (const Errore& errore) {
-        MostraErrore(errore);
-    }
+    Protetto([&] { EliminaSerie(combo1_->currentIndex() + 1); });
     CaricaSerieArchivio();
 }
 
 void Serie::Svuota() {
     if (!Conferma(" Eliminare tutte le Serie in Archivio ?")) return;
-    try {
-        SvuotaSerie();
-    } catch (const Errore& errore) {
-        MostraErrore(errore);
-    }
+    Protetto([&] { SvuotaSerie(); });
     CaricaSerieArchivio();
 }
 

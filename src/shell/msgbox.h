@@ -2,9 +2,9 @@
 
 #include <QString>
 
-namespace ruotario {
+#include "store/errore.h"
 
-class Errore;
+namespace ruotario {
 
 enum class MsgBoxButtons { Ok, YesNo };
 enum class MsgBoxIcon { None, Critical, Question, Exclamation };
@@ -21,6 +21,11 @@ MsgBoxResult MsgBox(const QString& testo, MsgBoxButtons pulsanti, MsgBoxIcon ico
 // request that cannot be carried out.
 void MostraErrore(const Errore& errore);
 
+// Runs a handler's work and shows a core error at the handler's edge; false
+// after an error.
+template <typename Azione>
+bool Protetto(Azione azione);
+
 // Answers message boxes instead of the user (tests install one).
 class MsgBoxResponder {
   public:
@@ -30,5 +35,16 @@ class MsgBoxResponder {
 
 // nullptr puts the real boxes back. The caller keeps ownership.
 void SetMsgBoxResponder(MsgBoxResponder* responder);
+
+template <typename Azione>
+bool Protetto(Azione azione) {
+    try {
+        azione();
+        return true;
+    } catch (const Errore& errore) {
+        MostraErrore(errore);
+        return false;
+    }
+}
 
 }  // namespace ruotario
