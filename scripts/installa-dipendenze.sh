@@ -5,7 +5,7 @@ set -eu
 
 PACCHETTI="cmake ninja-build g++ make pkg-config
 qt6-base-dev qt6-translations-l10n libgl-dev
-libgtest-dev libgmock-dev googletest libbenchmark-dev
+libgtest-dev libgmock-dev googletest libbenchmark-dev libcli11-dev
 fonts-liberation fonts-dejavu-core
 clang libclang-rt-14-dev"
 

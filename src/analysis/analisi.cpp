@@ -5,22 +5,15 @@
 
 #include "store/archivio.h"
 #include "store/errore.h"
-#include "store/io.h"
+#include "store/numeri_serie.h"
 
 namespace ruotario {
 namespace {
 
-constexpr int kMaxNumeri = 20;
-
-void ControllaNumeri(const std::vector<int>& numeri) {
+void ControllaNumeriAnalisi(const std::vector<int>& numeri) {
     if (numeri.empty())
         throw Errore("La serie selezionata non contiene numeri da analizzare.", Gravita::Avviso);
-    if (numeri.size() > kMaxNumeri)
-        throw Errore("Una serie contiene da 1 a 20 numeri.", Gravita::Avviso);
-    for (int n : numeri)
-        if (n < 1 || n > 90)
-            throw Errore("Serie non valida: contiene numeri fuori dall'intervallo 1-90.",
-                         Gravita::Avviso);
+    ControllaNumeri(numeri);
 }
 
 // The ten wheels side by side, padded to a whole number of vector lanes:
@@ -122,9 +115,7 @@ class Blocco {
     std::size_t Quante() const { return quante_; }
     // Position p 1..5 of wheel w 1..10 in draw k (from 0), signed 16-bit little-endian.
     int Numero(std::size_t k, int p, int w) const {
-        const char* c = dati_ + k * kDrawRecordSize + 6 + 2 * ((w - 1) * kPosizioni + (p - 1));
-        return static_cast<std::int16_t>(static_cast<std::uint16_t>(
-            static_cast<std::uint8_t>(c[0]) | (static_cast<std::uint8_t>(c[1]) << 8)));
+        return DecodeInt16(dati_ + k * kDrawRecordSize + 6 + 2 * ((w - 1) * kPosizioni + (p - 1)));
     }
 
   private:
@@ -196,7 +187,7 @@ void ScansioneAvanti(const Blocco& blocco, const std::array<int, 92>& quante, Ri
 
 RisultatoAnalisi AnalizzaBlocco(const Blocco& blocco, const std::vector<int>& numeri,
                                 const Avanzamento& avanzamento) {
-    ControllaNumeri(numeri);
+    ControllaNumeriAnalisi(numeri);
     RisultatoAnalisi r;
     r.Numeri = numeri;
     r.RitNumeri.resize(numeri.size());
@@ -236,7 +227,7 @@ std::vector<int> NumeriDellaSerie(const std::array<std::int16_t, 21>& SeriesNumb
     auto n = std::count_if(SeriesNumbers.begin() + 1, SeriesNumbers.end(),
                            [](std::int16_t v) { return v != 0; });
     std::vector<int> numeri(SeriesNumbers.begin() + 1, SeriesNumbers.begin() + 1 + n);
-    ControllaNumeri(numeri);
+    ControllaNumeriAnalisi(numeri);
     return numeri;
 }
 
@@ -261,17 +252,12 @@ RisultatoAnalisi Analizza(const std::vector<DrawRecord>& estrazioni, const std::
 RisultatoAnalisi AnalizzaArchivio(const std::filesystem::path& archivio, std::int64_t da,
                                   std::int64_t a, const std::vector<int>& numeri,
                                   const Avanzamento& avanzamento) {
-    ControllaNumeri(numeri);
-    ControllaIntervallo(da, a, ContaRecord(archivio));
-    // The whole range with one read.
-    const auto quante = static_cast<std::size_t>(a - da + 1);
-    std::string dati = Io().Read(archivio, static_cast<std::uint64_t>(da - 1) * kDrawRecordSize,
-                                 quante * kDrawRecordSize);
-    if (dati.size() < quante * kDrawRecordSize)
-        throw Errore("Impossibile leggere l'estrazione " +
-                     std::to_string(da + static_cast<std::int64_t>(dati.size() / kDrawRecordSize)) +
-                     " dal file \"" + archivio.string() + "\": il file è più corto del previsto.");
-    return AnalizzaBlocco(Blocco(dati.data(), quante), numeri, avanzamento);
+    ControllaNumeriAnalisi(numeri);
+    ControllaIntervallo(da, a, ContaArchivio(archivio));
+    // The whole range with one read, the numbers read where they lie.
+    const std::string dati = LeggiByte(archivio, da, a - da + 1);
+    return AnalizzaBlocco(Blocco(dati.data(), static_cast<std::size_t>(a - da + 1)), numeri,
+                          avanzamento);
 }
 
 }  // namespace ruotario

@@ -49,7 +49,8 @@ QPointer<Ricerca2>& AnalysisWindow() {
     return finestra;
 }
 
-Ricerca2::Ricerca2() {
+Ricerca2::Ricerca2()
+    : serie_(Module1().SeriesNumbers), inizio_(Module1().RangeStart), fine_(Module1().RangeEnd) {
     setObjectName("Ricerca2");
     grid_ = new MSFlexGrid(this);
     grid_->setObjectName("MSFlexGrid1");
@@ -83,14 +84,13 @@ bool Ricerca2::Form_Load() {
     auto& m = Module1();
     bool riuscito = true;
     try {
-        m.CurrentDrawIndex = m.RangeStart;
+        m.CurrentDrawIndex = inizio_;
         LeggiEstrazione();
         const DrawRecord inizio = m.CurrentDraw;
-        m.CurrentDrawIndex = m.RangeEnd;
+        m.CurrentDrawIndex = fine_;
         LeggiEstrazione();
-        setWindowTitle(
-            QString::fromStdString(TitoloRicerca(m.SeriesNumbers, inizio, m.CurrentDraw)));
-        PreparaGriglia(NumeriDellaSerie(m.SeriesNumbers));
+        setWindowTitle(QString::fromStdString(TitoloRicerca(serie_, inizio, m.CurrentDraw)));
+        PreparaGriglia(NumeriDellaSerie(serie_));
     } catch (const Errore& errore) {
         // The loading window goes first, so the main window takes the message.
         Form41::Scarica();
@@ -128,21 +128,20 @@ void Ricerca2::PreparaGriglia(const std::vector<int>& numeri) {
 }
 
 void Ricerca2::FineRicerca(const std::vector<int>& numeri) {
-    const auto& m = Module1();
     Caricamento caricamento;
     QProgressBar* barra = caricamento->ProgressBar1();
     // Wide: a range of 32,767 draws plus the series still fits.
-    barra->setMaximum(m.RangeEnd - m.RangeStart + 1 + static_cast<int>(numeri.size()));
+    barra->setMaximum(fine_ - inizio_ + 1 + static_cast<int>(numeri.size()));
     caricamento->ImpostaValore(0);
     grid_->setFont(QFont("MS Sans Serif", 8));
     auto risultato =
-        AnalizzaArchivio(ArchivioPath(), m.RangeStart, m.RangeEnd, numeri, [&](std::int64_t passo) {
+        AnalizzaArchivio(ArchivioPath(), inizio_, fine_, numeri, [&](std::int64_t passo) {
             if (passo % kOgniPassi == kOgniPassi - 1)
                 caricamento->ImpostaValore(static_cast<int>(passo));
         });
     if (risultato.Singolo()) {
         // The single number's columns start the bar over.
-        barra->setMaximum(m.RangeEnd - m.RangeStart + 1);
+        barra->setMaximum(fine_ - inizio_ + 1);
         caricamento->ImpostaValore(0);
     }
     VisualizzaTutto(risultato);

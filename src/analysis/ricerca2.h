@@ -2,6 +2,8 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <array>
+#include <cstdint>
 #include <optional>
 #include <vector>
 
@@ -39,6 +41,11 @@ class Ricerca2 : public QWidget {
     void MSFlexGrid1_MouseDown(int Button);
     void PrelevaElementi();
 
+    // The hand-over as it stood when the window was made: what is chosen
+    // while it loads belongs to the next analysis.
+    const std::array<std::int16_t, 21> serie_;
+    const std::int16_t inizio_;
+    const std::int16_t fine_;
     MSFlexGrid* grid_;
     std::optional<TabellaRisultati> tabella_;
 };

@@ -2,15 +2,14 @@
 
 #include <algorithm>
 
+#include "store/blocco.h"
+#include "store/draw_record.h"
 #include "store/errore.h"
 #include "store/io.h"
 #include "store/module1.h"
 
 namespace ruotario {
 namespace {
-
-constexpr const char* kMsgSerieNonValida =
-    "Serie non valida: contiene numeri fuori dall'intervallo 1-90.";
 
 std::int64_t ContaSerie(std::uint64_t byte) {
     return static_cast<std::int64_t>(byte / kSeriesRecordSize);
@@ -24,16 +23,12 @@ std::string Codifica(const std::vector<SeriesRecord>& serie) {
     return dati;
 }
 
-// The file no longer holds the series the list showed.
-[[noreturn]] void Cambiato(const std::filesystem::path& file, std::int64_t record,
-                           std::int64_t quante) {
-    throw Errore("Impossibile eliminare la serie " + std::to_string(record) + ": il file \"" +
-                 file.string() + "\" ne contiene " + std::to_string(quante) +
-                 ", forse è stato modificato da un altro programma.");
-}
-
-bool FuoriIntervallo(int numero) {
-    return numero < 1 || numero > 90;
+// The file no longer holds what was read: nothing is deleted.
+[[noreturn]] void Cambiato(const std::filesystem::path& file, const std::string& cosa) {
+    throw Errore("Impossibile eliminare " + cosa + ": il file \"" + file.string() +
+                     "\" è stato modificato da un altro programma dopo che le serie sono state "
+                     "lette. Non è stato eliminato nulla.",
+                 Gravita::Avviso);
 }
 
 }  // namespace
@@ -49,30 +44,20 @@ std::vector<int> SeriesRecord::Numeri() const {
 
 std::string EncodeSerie(const SeriesRecord& serie) {
     std::string out(kSeriesRecordSize, '\0');
-    for (std::size_t i = 0; i < serie.Slot.size(); ++i) {
-        auto u = static_cast<std::uint16_t>(serie.Slot[i]);
-        out[2 * i] = static_cast<char>(u & 0xFF);
-        out[2 * i + 1] = static_cast<char>(u >> 8);
-    }
+    for (std::size_t i = 0; i < serie.Slot.size(); ++i)
+        EncodeInt16(serie.Slot[i], out.data() + 2 * i);
     return out;
 }
 
 SeriesRecord DecodeSerie(const char* in) {
     SeriesRecord serie;
-    for (std::size_t i = 0; i < serie.Slot.size(); ++i) {
-        auto basso = static_cast<std::uint8_t>(in[2 * i]);
-        auto alto = static_cast<std::uint8_t>(in[2 * i + 1]);
-        serie.Slot[i] = static_cast<std::int16_t>(static_cast<std::uint16_t>(basso | (alto << 8)));
-    }
+    for (std::size_t i = 0; i < serie.Slot.size(); ++i)
+        serie.Slot[i] = DecodeInt16(in + 2 * i);
     return serie;
 }
 
 std::filesystem::path SeriePath() {
     return AppFile("Serie");
-}
-
-std::filesystem::path Serie2Path() {
-    return AppFile("Serie2");
 }
 
 std::string SeriesEntry(const SeriesRecord& serie, std::int64_t record) {
@@ -107,53 +92,57 @@ std::vector<std::string> VociSerie(const std::vector<SeriesRecord>& serie) {
     return voci;
 }
 
-std::vector<SeriesRecord> ElencaSerie() {
-    const auto file = SeriePath();
-    if (!Io().Size(file)) Io().WriteAt(file, 0, {});
+std::vector<SeriesRecord> ElencaSerie(const std::filesystem::path& file) {
+    if (!Io().Size(file)) {
+        BloccoCartella blocco(Cartella(file));
+        Io().WriteAt(file, 0, {});
+    }
     return LeggiSerie(file);
 }
 
-void AccodaSerie(const std::vector<int>& numeri) {
-    if (numeri.empty() || numeri.size() > kMaxNumeriSerie)
-        throw Errore("Una serie contiene da 1 a 20 numeri.", Gravita::Avviso);
-    if (std::any_of(numeri.begin(), numeri.end(), FuoriIntervallo))
-        throw Errore(kMsgSerieNonValida, Gravita::Avviso);
+std::int64_t AccodaSerie(const std::filesystem::path& file, const std::vector<int>& numeri) {
+    ControllaSerie(numeri);
     SeriesRecord serie;
     for (std::size_t i = 0; i < numeri.size(); ++i)
         serie.Slot[i] = static_cast<std::int16_t>(numeri[i]);
-
-    const auto file = SeriePath();
+    BloccoCartella blocco(Cartella(file));
     auto byte = Io().Size(file);
-    std::uint64_t prima = byte.value_or(0);
     // Right after the last whole record: a trailing fragment is overwritten.
-    std::uint64_t posizione = static_cast<std::uint64_t>(ContaSerie(prima)) * kSeriesRecordSize;
-    WriteOrRestore(file, byte, posizione, EncodeSerie(serie));
+    const std::int64_t quante = ContaSerie(byte.value_or(0));
+    WriteOrRestore(file, byte, static_cast<std::uint64_t>(quante) * kSeriesRecordSize,
+                   EncodeSerie(serie));
+    return quante + 1;
 }
 
-void EliminaSerie(std::int64_t record) {
-    const auto file = SeriePath();
-    const auto nuovo = Serie2Path();
-    auto byte = Io().Size(file);
-    if (!byte)
+void EliminaSerie(const std::filesystem::path& file, std::int64_t record,
+                  const std::optional<SeriesRecord>& attesa) {
+    BloccoCartella blocco(Cartella(file));
+    if (!Io().Size(file))
         throw Errore("Impossibile eliminare la serie: il file \"" + file.string() +
                      "\" non esiste più.");
-    std::int64_t quante = ContaSerie(*byte);
-    if (record < 1 || record > quante) Cambiato(file, record, quante);
+    auto serie = LeggiSerie(file);
+    const auto quante = static_cast<std::int64_t>(serie.size());
+    if (record < 1 || record > quante) {
+        if (attesa) Cambiato(file, "la serie S_" + std::to_string(record));
+        throw Errore("Impossibile eliminare la serie " + std::to_string(record) + ": il file \"" +
+                         file.string() + "\" contiene " + Quantita(quante, "serie", "serie") + ".",
+                     Gravita::Avviso);
+    }
+    if (attesa && serie[static_cast<std::size_t>(record - 1)] != *attesa)
+        Cambiato(file, "la serie S_" + std::to_string(record));
     if (quante == 1) {
         Io().Remove(file);
         return;
     }
-    auto serie = LeggiSerie(file);
-    if (record > static_cast<std::int64_t>(serie.size()))
-        Cambiato(file, record, static_cast<std::int64_t>(serie.size()));
     serie.erase(serie.begin() + (record - 1));
-    // A "Serie2" left by an interrupted deletion must not lend it its records.
-    Io().Remove(nuovo);
-    ReplaceWhole(file, nuovo, Codifica(serie));
+    ReplaceWhole(file, Codifica(serie));
 }
 
-void SvuotaSerie() {
-    Io().Remove(SeriePath());
+void SvuotaSerie(const std::filesystem::path& file,
+                 const std::optional<std::vector<SeriesRecord>>& attese) {
+    BloccoCartella blocco(Cartella(file));
+    if (attese && LeggiSerie(file) != *attese) Cambiato(file, "le serie");
+    Io().Remove(file);
 }
 
 std::array<std::int16_t, kMaxNumeriSerie + 1> NumeriDaVoce(const std::string& testo) {
@@ -185,7 +174,9 @@ void caricaSerie() {
 
 void RipristinaNumeriMemorizzati(const SeriesRecord& serie) {
     auto memorizzati = serie.Numeri();
-    if (std::none_of(memorizzati.begin(), memorizzati.end(), FuoriIntervallo)) return;
+    if (std::all_of(memorizzati.begin(), memorizzati.end(),
+                    [](int n) { return n >= 1 && n <= 90; }))
+        return;
     auto& numeri = Module1().SeriesNumbers;
     numeri.fill(0);
     for (std::size_t i = 0; i < memorizzati.size(); ++i)

@@ -4,13 +4,15 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "store/numeri_serie.h"
 
 namespace ruotario {
 
 constexpr std::size_t kSeriesRecordSize = 40;
-constexpr int kMaxNumeriSerie = 20;
 
 // What the series list shows when the archive holds no series.
 inline constexpr const char* kSerieSegnaposto = "  Non ci sono Serie da Visualizzare ";
@@ -29,10 +31,8 @@ struct SeriesRecord {
 std::string EncodeSerie(const SeriesRecord& serie);
 SeriesRecord DecodeSerie(const char* in);
 
-// "Serie" in the program's folder, and "Serie2", the new file being built while
-// one series is deleted.
+// "Serie" in the program's folder.
 std::filesystem::path SeriePath();
-std::filesystem::path Serie2Path();
 
 // The text that lists record `record`: "-" and each number in a field of two
 // characters, then "    S_" and the record number ("-5 -12-47    S_3").
@@ -46,19 +46,24 @@ std::vector<SeriesRecord> LeggiSerie(const std::filesystem::path& file);
 // placeholder alone when there is none.
 std::vector<std::string> VociSerie(const std::vector<SeriesRecord>& serie);
 
-// The operations on the program's "Serie". Each either completes or leaves the
-// file as it was, and throws Errore with an Italian message on failure.
+// The operations on a series file. Each holds the folder's lock, reads the
+// file again under it, and either completes or leaves the file as it was;
+// failures throw Errore with an Italian message.
 
-// Every stored series; an absent "Serie" is created empty.
-std::vector<SeriesRecord> ElencaSerie();
-// Appends `numeri` (1 to 20 numbers, each 1..90) right after the last whole
-// record.
-void AccodaSerie(const std::vector<int>& numeri);
-// Removes record `record`; the records after it move up one place. The new file
-// is built in full as "Serie2" and renamed over "Serie".
-void EliminaSerie(std::int64_t record);
-// Removes every series (the file itself).
-void SvuotaSerie();
+// Every stored series; a missing file is created empty.
+std::vector<SeriesRecord> ElencaSerie(const std::filesystem::path& file);
+// Appends `numeri` (checked as the series window checks them) right after the
+// last whole record; returns its record number.
+std::int64_t AccodaSerie(const std::filesystem::path& file, const std::vector<int>& numeri);
+// Removes record `record`; the records after it move up one place. With
+// `attesa`, only when the record still holds that series (the one the list
+// showed). The file is rewritten whole, or removed with its last series.
+void EliminaSerie(const std::filesystem::path& file, std::int64_t record,
+                  const std::optional<SeriesRecord>& attesa = std::nullopt);
+// Removes every series (the file itself). With `attese`, only when the file
+// still holds exactly those (the ones the list showed).
+void SvuotaSerie(const std::filesystem::path& file,
+                 const std::optional<std::vector<SeriesRecord>>& attese = std::nullopt);
 
 // The numbers of a listed series read back from its text: digits make a
 // number, any run of other characters separates two, and the text ends at "S",

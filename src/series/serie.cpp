@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QMdiSubWindow>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
@@ -292,7 +293,7 @@ void Serie::Command2_Click(int Index) {
 }
 
 void Serie::Seleziona() {
-    if (list2_->count() >= kMaxNumeriSerie) return Avviso("Inserire non piu' di 20 numeri");
+    if (list2_->count() >= kMaxNumeriSerie) return Avviso(kMsgTroppiNumeri);
     int riga = Selezionato(list1_);
     if (riga < 0) return Avviso("Selezionare un numero dal listato di sinistra");
     list2_->addItem(list1_->item(riga)->text());
@@ -337,7 +338,7 @@ void Serie::Command1_Click(int Index) {
             break;
         case 4:
             if (list2_->count() == 0)
-                Avviso("Inserire Serie");
+                Avviso(kMsgSerieVuota);
             else
                 SalvaSerie();
             break;
@@ -345,12 +346,19 @@ void Serie::Command1_Click(int Index) {
 }
 
 void Serie::Elabora() {
+    // The analysis window yields once while it loads: a click that comes then
+    // is not a second analysis begun inside the first.
+    if (elaborazione_) return;
     const int indice = combo1_->currentIndex();
     Module1().SeriesText = combo1_->currentText().toStdString();
     caricaSerie();
     if (indice >= 0 && indice < static_cast<int>(serie_.size()))
         RipristinaNumeriMemorizzati(serie_[indice]);
+    QPointer<Serie> vivo(this);
+    elaborazione_ = true;
     Ricerca2::Apri();
+    if (!vivo) return;
+    elaborazione_ = false;
     if (auto* principale = MDIForm1::Istanza()) principale->AccendiBanner();
 }
 
@@ -359,29 +367,32 @@ void Serie::SalvaSerie() {
     std::vector<int> numeri;
     for (int r = 0; r < list2_->count(); ++r)
         numeri.push_back(list2_->item(r)->text().toInt());
-    Protetto([&] { AccodaSerie(numeri); });
-    CaricaSerieArchivio();
+    const bool fatto = Protetto([&] { AccodaSerie(SeriePath(), numeri); });
+    CaricaSerieArchivio(fatto);
 }
 
 void Serie::Elimina() {
     if (!Conferma(" Eliminare Serie selezionata ?")) return;
-    Protetto([&] { EliminaSerie(combo1_->currentIndex() + 1); });
-    CaricaSerieArchivio();
+    const int indice = combo1_->currentIndex();
+    bool fatto = true;
+    if (indice >= 0 && indice < static_cast<int>(serie_.size()))
+        fatto = Protetto([&] { EliminaSerie(SeriePath(), indice + 1, serie_[indice]); });
+    CaricaSerieArchivio(fatto);
 }
 
 void Serie::Svuota() {
     if (!Conferma(" Eliminare tutte le Serie in Archivio ?")) return;
-    Protetto([&] { SvuotaSerie(); });
-    CaricaSerieArchivio();
+    const bool fatto = Protetto([&] { SvuotaSerie(SeriePath(), serie_); });
+    CaricaSerieArchivio(fatto);
 }
 
-void Serie::CaricaSerieArchivio() {
+void Serie::CaricaSerieArchivio(bool avvisa) {
     combo1_->clear();
     try {
-        serie_ = ElencaSerie();
+        serie_ = ElencaSerie(SeriePath());
     } catch (const Errore& errore) {
         serie_.clear();
-        MostraErrore(errore);
+        if (avvisa) MostraErrore(errore);
     }
     for (const std::string& voce : VociSerie(serie_))
         combo1_->addItem(Testo(voce));

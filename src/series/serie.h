@@ -40,7 +40,9 @@ class Serie : public QWidget {
     void HScroll2_Change();
     // Reads draw CurrentDrawIndex into the weekday and date of the labels.
     bool PrelevaData();
-    void CaricaSerieArchivio();
+    // Lists the series the file holds. After an operation that failed and
+    // said why, a listing that fails again says nothing more.
+    void CaricaSerieArchivio(bool avvisa = true);
     void SalvaSerie();
 
     void Elabora();
@@ -66,6 +68,8 @@ class Serie : public QWidget {
 
     // The series the list shows, in its order.
     std::vector<SeriesRecord> serie_;
+    // An analysis window is loading.
+    bool elaborazione_ = false;
     // The draw PrelevaData read last.
     std::string DrawDate;
     std::string DrawWeekday;

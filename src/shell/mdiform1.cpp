@@ -56,14 +56,13 @@ class MisureFinestra : public MisureBanner {
 
 }  // namespace
 
-BloccoPrincipale::BloccoPrincipale() {
-    if (istanza) istanza->setEnabled(false);
+BloccoPrincipale::BloccoPrincipale() : principale_(istanza) {
+    if (principale_) principale_->Trattieni();
 }
 
 void BloccoPrincipale::Rilascia() {
-    if (rilasciato_) return;
-    rilasciato_ = true;
-    if (istanza) istanza->setEnabled(true);
+    if (principale_) principale_->Lascia();
+    principale_ = nullptr;
 }
 
 MDIForm1::MDIForm1(QWidget* parent) : QMainWindow(parent) {
@@ -139,13 +138,7 @@ MDIForm1* MDIForm1::Istanza() {
 }
 
 void MDIForm1::Form_Load() {
-    try {
-        if (ContaEstrazioni())
-            MsgBox(QString::fromUtf8(kMsgArchivioTroppoGrande), MsgBoxButtons::Ok,
-                   MsgBoxIcon::Exclamation);
-    } catch (const Errore& errore) {
-        MostraErrore(errore);
-    }
+    Protetto([] { ContaEstrazioni(); });
     CaricaRuote();
 }
 
@@ -255,6 +248,15 @@ void MDIForm1::closeEvent(QCloseEvent* event) {
 
 void MDIForm1::AccendiBanner() {
     if (!timer1_->isActive()) timer1_->start();
+}
+
+void MDIForm1::Trattieni() {
+    ++trattenuta_;
+    setEnabled(false);
+}
+
+void MDIForm1::Lascia() {
+    if (trattenuta_ > 0 && --trattenuta_ == 0) setEnabled(true);
 }
 
 void MDIForm1::resizeEvent(QResizeEvent* event) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 #include <memory>
 
 #include "shell/banner.h"
@@ -24,10 +25,12 @@ class RichiestaChiusura {
     virtual bool QueryUnload() = 0;
 };
 
+class MDIForm1;
+
 // Held by a window that acts as a dialog (the loading window, About): from
-// its load the main window takes no input, and its unload gives it back,
-// once, however the window goes away; a window closed and destroyed later
-// never enables the main window under another one.
+// its load the main window takes no input, and its unload lets go, once,
+// however the window goes away. The main window counts its holders and is
+// enabled again only when the last one lets go, in whatever order they do.
 class BloccoPrincipale {
   public:
     BloccoPrincipale();
@@ -37,7 +40,7 @@ class BloccoPrincipale {
     void Rilascia();
 
   private:
-    bool rilasciato_ = false;
+    QPointer<MDIForm1> principale_;
 };
 
 // The frame of the whole program: the menu, the banner band along the top and
@@ -88,6 +91,11 @@ class MDIForm1 : public QMainWindow {
     // Switches the banner's Timer1 on; a timer already running keeps its beat.
     void AccendiBanner();
 
+    // The dialog windows' hold: disabled from the first Trattieni to the
+    // Lascia that balances the last one.
+    void Trattieni();
+    void Lascia();
+
     // The banner's two timer ticks.
     void Timer1_Timer();
     void Timer2_Timer();
@@ -115,6 +123,7 @@ class MDIForm1 : public QMainWindow {
     QTimer* timer2_;
     BannerMarquee banner_;
     std::unique_ptr<MisureBanner> misure_;
+    int trattenuta_ = 0;
 };
 
 }  // namespace ruotario

@@ -1,7 +1,11 @@
 #include "store/archivio.h"
 
+#include <algorithm>
+
+#include "store/blocco.h"
 #include "store/errore.h"
 #include "store/io.h"
+#include "store/storico.h"
 
 namespace ruotario {
 namespace {
@@ -11,11 +15,30 @@ namespace {
                  file.string() + "\": il file è più corto del previsto.");
 }
 
-// The archive no longer holds the draws that were counted.
-[[noreturn]] void Cambiato(const std::filesystem::path& file, const char* quante) {
-    throw Errore("Impossibile aggiungere l'estrazione al file \"" + file.string() +
-                 "\": il file contiene " + quante +
-                 " estrazioni di quelle contate, forse è stato modificato da un altro programma.");
+[[noreturn]] void Troppe(const std::filesystem::path& file, std::int64_t record) {
+    throw Errore("L'archivio \"" + file.string() + "\" contiene " +
+                 Quantita(record, "estrazione", "estrazioni") +
+                 ", più delle 32767 che il programma può gestire: non viene usato né "
+                 "modificato. Con \"ruotario-cli esporta\" lo si può salvare come testo.");
+}
+
+std::string Codifica(const std::vector<DrawRecord>& draws) {
+    std::string dati(draws.size() * kDrawRecordSize, '\0');
+    for (std::size_t i = 0; i < draws.size(); ++i)
+        EncodeDraw(draws[i], dati.data() + i * kDrawRecordSize);
+    return dati;
+}
+
+// Under the lock: appends after the last whole record there is now.
+std::int64_t Accoda(const std::filesystem::path& file, const std::vector<DrawRecord>& draws) {
+    auto size = Io().Size(file);
+    const std::int64_t record = static_cast<std::int64_t>(size.value_or(0) / kDrawRecordSize);
+    if (record > kMaxEstrazioni) Troppe(file, record);
+    if (record + static_cast<std::int64_t>(draws.size()) > kMaxEstrazioni)
+        throw Errore(kMsgArchivioPieno, Gravita::Avviso);
+    WriteOrRestore(file, size, static_cast<std::uint64_t>(record) * kDrawRecordSize,
+                   Codifica(draws));
+    return record + 1;
 }
 
 }  // namespace
@@ -25,43 +48,64 @@ std::int64_t ContaRecord(const std::filesystem::path& file) {
     return size ? static_cast<std::int64_t>(*size / kDrawRecordSize) : 0;
 }
 
-std::vector<DrawRecord> LeggiRecord(const std::filesystem::path& file, std::int64_t primo,
-                                    std::int64_t quanti) {
+void RichiediArchivio(const std::filesystem::path& file) {
+    if (!Io().Size(file)) throw Errore("L'archivio \"" + file.string() + "\" non esiste.");
+}
+
+void RifiutaArchivioEsistente(const std::filesystem::path& file) {
+    if (Io().Size(file))
+        throw Errore("L'archivio \"" + file.string() +
+                     "\" esiste già: per sostituirlo usare --sovrascrivi.");
+}
+
+std::int16_t ContaArchivio(const std::filesystem::path& file) {
+    const std::int64_t record = ContaRecord(file);
+    if (record > kMaxEstrazioni) Troppe(file, record);
+    return static_cast<std::int16_t>(record);
+}
+
+std::string LeggiByte(const std::filesystem::path& file, std::int64_t primo, std::int64_t quanti) {
     if (primo < 1) TroppoCorto(file, primo);
-    std::vector<DrawRecord> draws;
-    if (quanti <= 0) return draws;
+    if (quanti <= 0) return {};
     std::string dati = Io().Read(file, static_cast<std::uint64_t>(primo - 1) * kDrawRecordSize,
                                  static_cast<std::size_t>(quanti) * kDrawRecordSize);
     std::int64_t letti = static_cast<std::int64_t>(dati.size() / kDrawRecordSize);
     if (letti < quanti) TroppoCorto(file, primo + letti);
-    draws.reserve(static_cast<std::size_t>(quanti));
+    return dati;
+}
+
+std::vector<DrawRecord> LeggiRecord(const std::filesystem::path& file, std::int64_t primo,
+                                    std::int64_t quanti) {
+    const std::string dati = LeggiByte(file, primo, quanti);
+    std::vector<DrawRecord> draws;
+    draws.reserve(static_cast<std::size_t>(std::max<std::int64_t>(quanti, 0)));
     for (std::int64_t i = 0; i < quanti; ++i)
         draws.push_back(DecodeDraw(dati.data() + i * kDrawRecordSize));
     return draws;
 }
 
-void AccodaRecord(const std::filesystem::path& file, const DrawRecord& draw,
-                  std::int64_t conteggio) {
-    if (conteggio >= kMaxEstrazioni) throw Errore(kMsgArchivioPieno, Gravita::Avviso);
-    auto size = Io().Size(file);
-    std::uint64_t prima = size.value_or(0);
-    std::uint64_t posizione = static_cast<std::uint64_t>(conteggio) * kDrawRecordSize;
-    // Another program may have changed the file since it was counted, or the
-    // count failed: writing at the counted position would leave a hole of empty
-    // draws in a shorter file and write over a stored draw in a longer one.
-    // Only a fragment shorter than a record may lie there.
-    if (prima < posizione) Cambiato(file, "meno");
-    if (prima >= posizione + kDrawRecordSize) Cambiato(file, "più");
-    WriteOrRestore(file, size, posizione, EncodeDraw(draw));
+std::int64_t AccodaRecord(const std::filesystem::path& file, const std::vector<DrawRecord>& draws) {
+    BloccoCartella blocco(Cartella(file));
+    return Accoda(file, draws);
 }
 
-void SostituisciArchivio(const std::filesystem::path& file, const std::vector<DrawRecord>& draws) {
-    std::string dati(draws.size() * kDrawRecordSize, '\0');
-    for (std::size_t i = 0; i < draws.size(); ++i)
-        EncodeDraw(draws[i], dati.data() + i * kDrawRecordSize);
-    std::filesystem::path temporaneo = file;
-    temporaneo += ".tmp";
-    ReplaceWhole(file, temporaneo, dati);
+void SostituisciArchivio(const std::filesystem::path& file, const std::vector<DrawRecord>& draws,
+                         bool sovrascrivi) {
+    BloccoCartella blocco(Cartella(file));
+    if (!sovrascrivi) RifiutaArchivioEsistente(file);
+    ReplaceWhole(file, Codifica(draws));
+}
+
+Aggiornamento AggiornaArchivio(const std::filesystem::path& file,
+                               const std::vector<DrawRecord>& storico) {
+    BloccoCartella blocco(Cartella(file));
+    RichiediArchivio(file);
+    Aggiornamento esito;
+    const std::vector<DrawRecord> nuove =
+        DaAggiungere(LeggiRecord(file, 1, ContaArchivio(file)), storico, esito.Assenti);
+    if (!nuove.empty()) Accoda(file, nuove);
+    esito.Aggiunte = static_cast<std::int64_t>(nuove.size());
+    return esito;
 }
 
 }  // namespace ruotario

@@ -3,18 +3,6 @@
 namespace ruotario {
 namespace {
 
-void Scrivi16(std::int16_t valore, char* out) {
-    auto u = static_cast<std::uint16_t>(valore);
-    out[0] = static_cast<char>(u & 0xFF);
-    out[1] = static_cast<char>(u >> 8);
-}
-
-std::int16_t Leggi16(const char* in) {
-    auto basso = static_cast<std::uint8_t>(in[0]);
-    auto alto = static_cast<std::uint8_t>(in[1]);
-    return static_cast<std::int16_t>(static_cast<std::uint16_t>(basso | (alto << 8)));
-}
-
 constexpr std::array<std::string_view, kRuote> kNomi = {"Bari",   "Cagliari", "Firenze", "Genova",
                                                         "Milano", "Napoli",   "Palermo", "Roma",
                                                         "Torino", "Venezia"};
@@ -24,11 +12,11 @@ constexpr std::array<std::string_view, kRuote> kCodici = {"BA", "CA", "FI", "GE"
 }  // namespace
 
 void EncodeDraw(const DrawRecord& draw, char* out) {
-    Scrivi16(draw.Day, out);
-    Scrivi16(draw.Month, out + 2);
-    Scrivi16(draw.Year, out + 4);
+    EncodeInt16(draw.Day, out);
+    EncodeInt16(draw.Month, out + 2);
+    EncodeInt16(draw.Year, out + 4);
     for (std::size_t i = 0; i < draw.Cells.size(); ++i)
-        Scrivi16(draw.Cells[i], out + 6 + 2 * i);
+        EncodeInt16(draw.Cells[i], out + 6 + 2 * i);
 }
 
 std::string EncodeDraw(const DrawRecord& draw) {
@@ -39,11 +27,11 @@ std::string EncodeDraw(const DrawRecord& draw) {
 
 DrawRecord DecodeDraw(const char* in) {
     DrawRecord draw;
-    draw.Day = Leggi16(in);
-    draw.Month = Leggi16(in + 2);
-    draw.Year = Leggi16(in + 4);
+    draw.Day = DecodeInt16(in);
+    draw.Month = DecodeInt16(in + 2);
+    draw.Year = DecodeInt16(in + 4);
     for (std::size_t i = 0; i < draw.Cells.size(); ++i)
-        draw.Cells[i] = Leggi16(in + 6 + 2 * i);
+        draw.Cells[i] = DecodeInt16(in + 6 + 2 * i);
     return draw;
 }
 
@@ -52,6 +40,14 @@ std::string_view NomeRuota(int w) {
 }
 std::string_view CodiceRuota(int w) {
     return kCodici.at(w - 1);
+}
+std::string_view CodiceStorico(int w) {
+    return w == 8 ? std::string_view("RM") : CodiceRuota(w);
+}
+int RuotaDaCodice(std::string_view codice) {
+    for (int w = 1; w <= kRuote; ++w)
+        if (codice == CodiceRuota(w) || codice == CodiceStorico(w)) return w;
+    return 0;
 }
 
 }  // namespace ruotario

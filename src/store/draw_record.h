@@ -30,6 +30,17 @@ struct DrawRecord {
     bool operator==(const DrawRecord&) const = default;
 };
 
+// The files' one number format: signed 16-bit, little-endian.
+inline void EncodeInt16(std::int16_t valore, char* out) {
+    auto u = static_cast<std::uint16_t>(valore);
+    out[0] = static_cast<char>(u & 0xFF);
+    out[1] = static_cast<char>(u >> 8);
+}
+inline std::int16_t DecodeInt16(const char* in) {
+    return static_cast<std::int16_t>(static_cast<std::uint16_t>(
+        static_cast<std::uint8_t>(in[0]) | (static_cast<std::uint8_t>(in[1]) << 8)));
+}
+
 void EncodeDraw(const DrawRecord& draw, char* out);
 DrawRecord DecodeDraw(const char* in);
 std::string EncodeDraw(const DrawRecord& draw);
@@ -38,5 +49,9 @@ std::string EncodeDraw(const DrawRecord& draw);
 // uses for it ("BA" ... "VE", Roma being "RO").
 std::string_view NomeRuota(int w);
 std::string_view CodiceRuota(int w);
+// The code of the official historical text: the program's code, but "RM" for Roma.
+std::string_view CodiceStorico(int w);
+// The wheel 1..10 of a code, the program's or the official one; 0 for none.
+int RuotaDaCodice(std::string_view codice);
 
 }  // namespace ruotario

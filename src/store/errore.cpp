@@ -1,7 +1,6 @@
 #include "store/errore.h"
 
 #include <cerrno>
-#include <cstring>
 
 namespace ruotario {
 
@@ -34,15 +33,51 @@ std::string MotivoDiSistema(int codice) {
             return "il file è in uso";
         case EFBIG:
             return "file troppo grande";
+        case ELOOP:
+            return "troppi collegamenti simbolici nel percorso, forse uno rimanda a sé stesso";
+        case EEXIST:
+            return "il file esiste già";
+        case ENXIO:
+        case ENODEV:
+            return "il dispositivo non è disponibile";
+        case EPIPE:
+            return "il programma che riceveva i dati ha chiuso il collegamento";
+        case EAGAIN:
+            return "risorsa temporaneamente non disponibile";
+        case EINVAL:
+            return "operazione non ammessa su questo file";
+        case EXDEV:
+            return "il file si trova su un altro disco";
+        case EBADF:
+            return "il file non è aperto";
+        case ESTALE:
+            return "il file non è più disponibile sulla rete";
+        case ETIMEDOUT:
+            return "tempo di attesa scaduto";
+        case EOVERFLOW:
+            return "file troppo grande per questo sistema";
         default:
-            return "errore di sistema " + std::to_string(codice) + " (" + std::strerror(codice) +
-                   ")";
+            return "errore di sistema " + std::to_string(codice);
     }
 }
 
 std::string MessaggioFile(const std::string& azione, const std::string& nome,
                           const std::string& motivo) {
     return "Impossibile " + azione + " il file \"" + nome + "\": " + motivo + ".";
+}
+
+std::string MessaggioNonFile(const std::string& nome, bool cartella) {
+    return "Impossibile usare \"" + nome +
+           "\": " + (cartella ? "è una cartella" : "è una FIFO, un dispositivo o un socket") +
+           ", non un file.";
+}
+
+std::string MessaggioCartella(const std::string& nome, const std::string& motivo) {
+    return "Impossibile leggere la cartella \"" + nome + "\": " + motivo + ".";
+}
+
+std::string Quantita(std::int64_t n, const std::string& singolare, const std::string& plurale) {
+    return std::to_string(n) + " " + (n == 1 ? singolare : plurale);
 }
 
 }  // namespace ruotario

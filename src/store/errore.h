@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <stdexcept>
 #include <string>
 
@@ -28,5 +29,14 @@ std::string MotivoDiSistema(int codice);
 // "Impossibile <azione> il file "<nome>": <motivo>."
 std::string MessaggioFile(const std::string& azione, const std::string& nome,
                           const std::string& motivo);
+
+// A folder, FIFO or device where a data file should be.
+std::string MessaggioNonFile(const std::string& nome, bool cartella);
+
+// "Impossibile leggere la cartella "<nome>": <motivo>."
+std::string MessaggioCartella(const std::string& nome, const std::string& motivo);
+
+// "1 estrazione", "2 estrazioni": a count with its noun in the right number.
+std::string Quantita(std::int64_t n, const std::string& singolare, const std::string& plurale);
 
 }  // namespace ruotario

@@ -1,9 +1,12 @@
 #include "store/io.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <poll.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <cerrno>
+#include <random>
 
 #include "store/errore.h"
 
@@ -25,6 +28,12 @@ class Descrittore {
     Descrittore(const Descrittore&) = delete;
     Descrittore& operator=(const Descrittore&) = delete;
     int get() const { return fd_; }
+    // Hands the descriptor over to the caller.
+    int Rilascia() {
+        int fd = fd_;
+        fd_ = -1;
+        return fd;
+    }
     // Closing can report a delayed write error, so writers close explicitly.
     int Chiudi() {
         int esito = ::close(fd_);
@@ -36,30 +45,63 @@ class Descrittore {
     int fd_;
 };
 
+// A data file must be a regular file: anything else is refused by name.
+void RichiediFile(const struct stat& info, const std::filesystem::path& file) {
+    if (S_ISREG(info.st_mode)) return;
+    throw Errore(MessaggioNonFile(file.string(), S_ISDIR(info.st_mode)));
+}
+
+// Opens a data file. O_NONBLOCK keeps a FIFO put in its place from holding
+// the open for ever (it changes nothing for a regular file); the check after
+// it refuses whatever is not a file.
 int Apri(const std::filesystem::path& file, int flags, const std::string& azione) {
     int fd;
     do {
-        fd = ::open(file.c_str(), flags | O_CLOEXEC, 0644);
+        fd = ::open(file.c_str(), flags | O_CLOEXEC | O_NONBLOCK, 0644);
     } while (fd < 0 && errno == EINTR);
-    if (fd < 0) Fallito(azione, file, errno);
-    return fd;
+    if (fd < 0) {
+        struct stat info;
+        const int codice = errno;
+        if ((codice == ENXIO || codice == EISDIR) && ::stat(file.c_str(), &info) == 0)
+            RichiediFile(info, file);
+        Fallito(azione, file, codice);
+    }
+    Descrittore guardia(fd);
+    struct stat info;
+    if (::fstat(fd, &info) != 0) Fallito(azione, file, errno);
+    RichiediFile(info, file);
+    return guardia.Rilascia();
 }
 
 void ScriviTutto(int fd, const std::filesystem::path& file, std::uint64_t offset,
                  const std::string& data) {
-    if (data.empty()) return;
-    ssize_t scritti;
-    do {
-        scritti = ::pwrite(fd, data.data(), data.size(), static_cast<off_t>(offset));
-    } while (scritti < 0 && errno == EINTR);
-    if (scritti < 0) Fallito("scrivere", file, errno);
-    // A regular file takes the whole block in one call unless the disk is full.
-    if (static_cast<std::size_t>(scritti) != data.size()) Fallito("scrivere", file, ENOSPC);
+    std::size_t scritti = 0;
+    while (scritti < data.size()) {
+        ssize_t n = ::pwrite(fd, data.data() + scritti, data.size() - scritti,
+                             static_cast<off_t>(offset + scritti));
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) Fallito("scrivere", file, errno);
+        // A regular file that takes nothing more is full.
+        if (n == 0) Fallito("scrivere", file, ENOSPC);
+        scritti += static_cast<std::size_t>(n);
+    }
 }
 
 void Sincronizza(Descrittore& fd, const std::filesystem::path& file) {
     if (::fsync(fd.get()) != 0) Fallito("scrivere", file, errno);
     if (fd.Chiudi() != 0) Fallito("scrivere", file, errno);
+}
+
+// Six characters for a file name no other run is using.
+std::string Casuale() {
+    static constexpr char kSegni[] =
+        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    static std::mt19937_64 generatore{std::random_device{}() ^
+                                      static_cast<std::uint64_t>(::getpid())};
+    std::string testo(6, ' ');
+    for (char& c : testo)
+        c = kSegni[generatore() % (sizeof kSegni - 1)];
+    return testo;
 }
 
 class SistemaReale : public FileIo {
@@ -70,7 +112,7 @@ class SistemaReale : public FileIo {
             if (errno == ENOENT) return std::nullopt;
             Fallito("leggere", file, errno);
         }
-        if (S_ISDIR(info.st_mode)) Fallito("leggere", file, EISDIR);
+        RichiediFile(info, file);
         return static_cast<std::uint64_t>(info.st_size);
     }
 
@@ -91,6 +133,35 @@ class SistemaReale : public FileIo {
         return dati;
     }
 
+    std::string ReadStream(const std::filesystem::path& input) override {
+        const bool standard = input == "-";
+        const std::string nome = standard ? "standard input" : input.string();
+        int fd = STDIN_FILENO;
+        if (!standard) {
+            do {
+                fd = ::open(input.c_str(), O_RDONLY | O_CLOEXEC);
+            } while (fd < 0 && errno == EINTR);
+            if (fd < 0) Fallito("leggere", nome, errno);
+        }
+        Descrittore guardia(standard ? -1 : fd);
+        std::string dati;
+        char blocco[65536];
+        while (true) {
+            ssize_t n = ::read(fd, blocco, sizeof blocco);
+            if (n < 0 && errno == EINTR) continue;
+            if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
+                // A standard input left non-blocking by the caller: wait for more.
+                pollfd attesa{fd, POLLIN, 0};
+                ::poll(&attesa, 1, -1);
+                continue;
+            }
+            if (n < 0) Fallito("leggere", nome, errno);
+            if (n == 0) break;
+            dati.append(blocco, static_cast<std::size_t>(n));
+        }
+        return dati;
+    }
+
     void WriteAt(const std::filesystem::path& file, std::uint64_t offset,
                  const std::string& data) override {
         Descrittore fd(Apri(file, O_WRONLY | O_CREAT, "scrivere"));
@@ -98,30 +169,60 @@ class SistemaReale : public FileIo {
         Sincronizza(fd, file);
     }
 
-    void WriteNew(const std::filesystem::path& file, const std::string& data) override {
-        Descrittore fd(Apri(file, O_WRONLY | O_CREAT | O_TRUNC, "creare"));
-        ScriviTutto(fd.get(), file, 0, data);
-        Sincronizza(fd, file);
+    std::filesystem::path WriteBeside(const std::filesystem::path& file,
+                                      const std::string& data) override {
+        const std::filesystem::path dir = Cartella(file);
+        std::filesystem::path nuovo;
+        int fd = -1;
+        for (int tentativo = 0; fd < 0; ++tentativo) {
+            nuovo = dir / (NuovoPrefisso(file) + Casuale());
+            // O_EXCL: a name already taken, a symbolic link included, is never opened.
+            fd = ::open(nuovo.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+            if (fd < 0 && (errno == EINTR || (errno == EEXIST && tentativo < 100))) continue;
+            if (fd < 0) Fallito("scrivere", file, errno);
+        }
+        Descrittore guardia(fd);
+        try {
+            ScriviTutto(fd, file, 0, data);
+            Sincronizza(guardia, file);
+        } catch (const Errore&) {
+            ::unlink(nuovo.c_str());
+            throw;
+        }
+        return nuovo;
     }
 
     void Truncate(const std::filesystem::path& file, std::uint64_t size) override {
-        if (::truncate(file.c_str(), static_cast<off_t>(size)) != 0)
-            Fallito("riportare alla lunghezza di prima", file, errno);
+        const std::string azione = "riportare alla lunghezza di prima";
+        Descrittore fd(Apri(file, O_WRONLY, azione));
+        if (::ftruncate(fd.get(), static_cast<off_t>(size)) != 0) Fallito(azione, file, errno);
+        if (::fsync(fd.get()) != 0) Fallito(azione, file, errno);
     }
 
     void Rename(const std::filesystem::path& from, const std::filesystem::path& to) override {
         if (::rename(from.c_str(), to.c_str()) != 0) Fallito("sostituire", to, errno);
         // Make the new name itself durable, not only the data behind it.
-        int dir = ::open(to.parent_path().empty() ? "." : to.parent_path().c_str(),
-                         O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        if (dir >= 0) {
-            ::fsync(dir);
-            ::close(dir);
-        }
+        const std::filesystem::path cartella = Cartella(to);
+        const std::string azione = "rendere definitiva su disco la sostituzione del";
+        Descrittore dir(::open(cartella.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+        if (dir.get() < 0 || ::fsync(dir.get()) != 0) Fallito(azione, to, errno);
     }
 
     void Remove(const std::filesystem::path& file) override {
         if (::unlink(file.c_str()) != 0 && errno != ENOENT) Fallito("eliminare", file, errno);
+    }
+
+    std::vector<std::filesystem::path> List(const std::filesystem::path& dir,
+                                            const std::string& prefix) override {
+        std::vector<std::filesystem::path> trovati;
+        DIR* cartella = ::opendir(dir.c_str());
+        if (!cartella) throw Errore(MessaggioCartella(dir.string(), MotivoDiSistema(errno)));
+        while (const dirent* voce = ::readdir(cartella)) {
+            std::string nome = voce->d_name;
+            if (nome.compare(0, prefix.size(), prefix) == 0) trovati.push_back(dir / nome);
+        }
+        ::closedir(cartella);
+        return trovati;
     }
 };
 
@@ -145,14 +246,31 @@ FileIo& RealIo() {
     return Reale();
 }
 
-void ReplaceWhole(const std::filesystem::path& file, const std::filesystem::path& temporary,
-                  const std::string& data) {
+std::filesystem::path Cartella(const std::filesystem::path& file) {
+    std::filesystem::path cartella = file.parent_path();
+    return cartella.empty() ? std::filesystem::path(".") : cartella;
+}
+
+std::string NuovoPrefisso(const std::filesystem::path& file) {
+    return file.filename().string() + ".nuovo-";
+}
+
+void ReplaceWhole(const std::filesystem::path& file, const std::string& data) {
+    // Under the folder's lock nobody else is writing one: any such file was
+    // left by a run that was killed.
+    for (const std::filesystem::path& avanzo : Io().List(Cartella(file), NuovoPrefisso(file))) {
+        try {
+            Io().Remove(avanzo);
+        } catch (const Errore&) {
+            // Not in the way: the new file takes a name of its own.
+        }
+    }
+    const std::filesystem::path nuovo = Io().WriteBeside(file, data);
     try {
-        Io().WriteNew(temporary, data);
-        Io().Rename(temporary, file);
+        Io().Rename(nuovo, file);
     } catch (const Errore&) {
         try {
-            Io().Remove(temporary);
+            Io().Remove(nuovo);
         } catch (const Errore&) {
             // Keep the first failure.
         }

@@ -1,6 +1,7 @@
 #include "store/module1.h"
 
 #include "store/archivio.h"
+#include "store/blocco.h"
 #include "store/io.h"
 
 namespace ruotario {
@@ -26,18 +27,17 @@ void CaricaRuote() {
         stato.WheelCode[w] = std::string(CodiceRuota(w));
 }
 
-bool ContaEstrazioni() {
+void ContaEstrazioni() {
     // A count that fails leaves an empty archive, never a stale one.
     stato.CurrentDrawIndex = 0;
     stato.DrawCount = 0;
-    auto file = ArchivioPath();
-    if (!Io().Size(file)) Io().WriteAt(file, 0, {});
-    std::int64_t record = ContaRecord(file);
-    bool troppi = record > kMaxEstrazioni;
-    if (troppi) record = kMaxEstrazioni;
-    stato.CurrentDrawIndex = static_cast<std::int32_t>(record);
-    stato.DrawCount = static_cast<std::int16_t>(record);
-    return troppi;
+    const auto file = ArchivioPath();
+    if (!Io().Size(file)) {
+        BloccoCartella blocco(Cartella(file));
+        Io().WriteAt(file, 0, {});
+    }
+    stato.DrawCount = ContaArchivio(file);
+    stato.CurrentDrawIndex = stato.DrawCount;
 }
 
 void LeggiEstrazione() {
@@ -45,7 +45,7 @@ void LeggiEstrazione() {
 }
 
 void AccodaEstrazione() {
-    AccodaRecord(ArchivioPath(), stato.CurrentDraw, stato.DrawCount);
+    AccodaRecord(ArchivioPath(), {stato.CurrentDraw});
 }
 
 }  // namespace ruotario

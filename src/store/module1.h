@@ -38,16 +38,17 @@ std::filesystem::path ArchivioPath();
 void CaricaRuote();
 
 // Counts the whole records of the archive into DrawCount and CurrentDrawIndex,
-// creating an empty archive when there is none. Returns true when the file
-// holds more than 32,767 draws: only the first 32,767 are used, and the caller
-// tells the user so (kMsgArchivioTroppoGrande).
-[[nodiscard]] bool ContaEstrazioni();
+// creating an empty archive when there is none. A file of more than 32,767
+// draws is refused with a message; a count that fails leaves 0.
+void ContaEstrazioni();
 
 // Reads record CurrentDrawIndex into CurrentDraw.
 void LeggiEstrazione();
 
-// Writes CurrentDraw as record DrawCount + 1. DrawCount itself changes only at
-// the next count. Refuses a full archive with kMsgArchivioPieno.
+// Appends CurrentDraw after the last draw the archive holds (record
+// DrawCount + 1 when no other program has added one since the count).
+// DrawCount itself changes only at the next count. Refuses a full archive
+// with kMsgArchivioPieno.
 void AccodaEstrazione();
 
 }  // namespace ruotario

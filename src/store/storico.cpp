@@ -1,9 +1,10 @@
 #include "store/storico.h"
 
-#include <chrono>
 #include <cstdio>
+#include <map>
 #include <string_view>
 
+#include "store/calendario.h"
 #include "store/errore.h"
 
 namespace ruotario {
@@ -42,15 +43,6 @@ int Intero(std::string_view testo, std::size_t cifre) {
     return valore;
 }
 
-int Ruota(std::string_view codice) {
-    static constexpr std::string_view kCodici[] = {"BA", "CA", "FI", "GE", "MI",
-                                                   "NA", "PA", "RM", "TO", "VE"};
-    for (int w = 0; w < kRuote; ++w)
-        if (codice == kCodici[w]) return w + 1;
-    if (codice == "RO") return 8;
-    return 0;
-}
-
 constexpr const char* kFormato =
     "riga non valida: attese la data (AAAA/MM/GG), la ruota e cinque numeri separati da "
     "tabulazioni";
@@ -65,12 +57,36 @@ Data LeggiData(const Riga& riga, std::string_view testo) {
     Data data{Intero(testo.substr(0, 4), 4), Intero(testo.substr(5, 2), 2),
               Intero(testo.substr(8, 2), 2)};
     if (data.anno < 0 || data.mese < 0 || data.giorno < 0) Rifiuta(riga, kFormato);
-    std::chrono::year_month_day ymd{std::chrono::year{data.anno},
-                                    std::chrono::month{static_cast<unsigned>(data.mese)},
-                                    std::chrono::day{static_cast<unsigned>(data.giorno)}};
-    if (data.anno < 1 || !ymd.ok())
+    if (!DataValida(data.giorno, data.mese, data.anno))
         Rifiuta(riga, "data impossibile \"" + std::string(testo) + "\"");
     return data;
+}
+
+Data DataDi(const DrawRecord& draw) {
+    return {draw.Year, draw.Month, draw.Day};
+}
+
+std::string Cinque(const DrawRecord& draw, int w) {
+    if (draw.Numbers(1, w) == 0) return "nessun numero";
+    std::string testo;
+    for (int p = 1; p <= kPosizioni; ++p)
+        testo += (p > 1 ? " " : "") + std::to_string(draw.Numbers(p, w));
+    return testo;
+}
+
+// A draw of the official text against the archive's draw of the same date.
+void ConfrontaEstrazione(const DrawRecord& memorizzata, const DrawRecord& letta) {
+    for (int w = 1; w <= kRuote; ++w) {
+        bool uguali = true;
+        for (int p = 1; p <= kPosizioni; ++p)
+            uguali = uguali && memorizzata.Numbers(p, w) == letta.Numbers(p, w);
+        if (uguali) continue;
+        throw Errore("L'estrazione del " + DataBreve(letta.Day, letta.Month, letta.Year) +
+                     " sulla ruota di " + std::string(NomeRuota(w)) +
+                     " non coincide con quella dell'archivio: nel file " + Cinque(letta, w) +
+                     ", nell'archivio " + Cinque(memorizzata, w) +
+                     ". L'archivio non è stato cambiato.");
+    }
 }
 
 }  // namespace
@@ -78,8 +94,7 @@ Data LeggiData(const Riga& riga, std::string_view testo) {
 std::vector<DrawRecord> ImportaStorico(const std::vector<TestoStorico>& files) {
     std::vector<DrawRecord> draws;
     Data ultima{0, 0, 0};
-    // Wheels already read for the draw being built.
-    std::array<bool, kRuote + 1> presenti{};
+    int ultimaRuota = 0;  // the wheel of the last line read
     for (const TestoStorico& file : files) {
         std::string_view testo = file.testo;
         Riga riga{&file, 0};
@@ -97,7 +112,7 @@ std::vector<DrawRecord> ImportaStorico(const std::vector<TestoStorico>& files) {
             if (campi.size() != 2 + kPosizioni) Rifiuta(riga, kFormato);
             if (campi[1] == "RN") continue;
             Data data = LeggiData(riga, campi[0]);
-            int w = Ruota(campi[1]);
+            int w = RuotaDaCodice(campi[1]);
             if (w == 0) Rifiuta(riga, "ruota sconosciuta \"" + std::string(campi[1]) + "\"");
 
             std::array<int, kPosizioni> numeri{};
@@ -115,10 +130,9 @@ std::vector<DrawRecord> ImportaStorico(const std::vector<TestoStorico>& files) {
                 numeri[p] = n;
             }
 
-            if (draws.empty() || data != ultima) {
-                if (!draws.empty() && data < ultima)
-                    Rifiuta(riga, "la data " + std::string(campi[0]) +
-                                      " è precedente a quella dell'estrazione prima");
+            // A line of another date, or of a wheel not after the last one
+            // read, begins the next draw.
+            if (draws.empty() || data != ultima || w <= ultimaRuota) {
                 if (draws.size() == static_cast<std::size_t>(kMaxEstrazioni))
                     Rifiuta(riga, "più di 32767 estrazioni, che l'archivio non può contenere");
                 DrawRecord nuova;
@@ -126,13 +140,9 @@ std::vector<DrawRecord> ImportaStorico(const std::vector<TestoStorico>& files) {
                 nuova.Month = static_cast<std::int16_t>(data.mese);
                 nuova.Year = static_cast<std::int16_t>(data.anno);
                 draws.push_back(nuova);
-                presenti.fill(false);
                 ultima = data;
             }
-            if (presenti[w])
-                Rifiuta(riga, "la ruota di " + std::string(NomeRuota(w)) +
-                                  " compare due volte nella stessa estrazione");
-            presenti[w] = true;
+            ultimaRuota = w;
             for (int p = 0; p < kPosizioni; ++p)
                 draws.back().Numbers(p + 1, w) = static_cast<std::int16_t>(numeri[p]);
         }
@@ -141,29 +151,97 @@ std::vector<DrawRecord> ImportaStorico(const std::vector<TestoStorico>& files) {
 }
 
 std::string EsportaStorico(const std::vector<DrawRecord>& draws) {
-    static constexpr const char* kCodici[] = {"BA", "CA", "FI", "GE", "MI",
-                                              "NA", "PA", "RM", "TO", "VE"};
     std::string testo;
     testo.reserve(draws.size() * 10 * 26);
     char data[32];
-    for (const DrawRecord& draw : draws) {
+    int ultimaRuota = 0;  // the last wheel written for the draw before
+    for (std::size_t i = 0; i < draws.size(); ++i) {
+        const DrawRecord& draw = draws[i];
+        const int ultimaPrecedente = ultimaRuota;
+        auto Rifiuta = [&](const std::string& motivo) {
+            throw Errore("Impossibile esportare l'estrazione " + std::to_string(i + 1) + " (" +
+                         std::to_string(draw.Day) + "/" + std::to_string(draw.Month) + "/" +
+                         std::to_string(draw.Year) + "): " + motivo +
+                         ". Il testo ufficiale non può contenerla.");
+        };
+        if (draw.Year > 9999 || !DataValida(draw.Day, draw.Month, draw.Year))
+            Rifiuta("la data non è una data del calendario");
         std::snprintf(data, sizeof data, "%04d/%02d/%02d", draw.Year, draw.Month, draw.Day);
+        int primaRuota = 0;
         for (int w = 1; w <= kRuote; ++w) {
-            bool vuota = true;
-            for (int p = 1; p <= kPosizioni; ++p)
-                vuota = vuota && draw.Numbers(p, w) == 0;
-            if (vuota) continue;
+            int vuote = 0;
+            for (int p = 1; p <= kPosizioni; ++p) {
+                const int n = draw.Numbers(p, w);
+                vuote += n == 0;
+                if (n != 0 && (n < 1 || n > 90))
+                    Rifiuta("il numero " + std::to_string(n) + " sulla ruota di " +
+                            std::string(NomeRuota(w)) + " è fuori dall'intervallo 1-90");
+                for (int q = 1; q < p; ++q)
+                    if (n != 0 && draw.Numbers(q, w) == n)
+                        Rifiuta("il numero " + std::to_string(n) + " è ripetuto sulla ruota di " +
+                                std::string(NomeRuota(w)));
+            }
+            if (vuote == kPosizioni) continue;
+            if (vuote > 0)
+                Rifiuta("la ruota di " + std::string(NomeRuota(w)) + " ha solo " +
+                        Quantita(kPosizioni - vuote, "numero", "numeri"));
+            if (primaRuota == 0) primaRuota = w;
             testo += data;
             testo += '\t';
-            testo += kCodici[w - 1];
+            testo += CodiceStorico(w);
             for (int p = 1; p <= kPosizioni; ++p) {
                 testo += '\t';
                 testo += std::to_string(draw.Numbers(p, w));
             }
             testo += '\n';
+            ultimaRuota = w;
         }
+        if (primaRuota == 0) Rifiuta("non contiene nessun numero");
+        // Read back, a draw of the same date whose wheels all come after the
+        // last wheel of the one before would join it.
+        const DrawRecord* prima = i > 0 ? &draws[i - 1] : nullptr;
+        if (prima && prima->Day == draw.Day && prima->Month == draw.Month &&
+            prima->Year == draw.Year && primaRuota > ultimaPrecedente)
+            Rifiuta(
+                "ha la stessa data dell'estrazione prima e le sue ruote seguono le ultime di "
+                "quella, così che le due non si potrebbero distinguere");
     }
     return testo;
+}
+
+std::vector<std::int64_t> DateNonCrescenti(const std::vector<DrawRecord>& draws) {
+    std::vector<std::int64_t> record;
+    for (std::size_t i = 1; i < draws.size(); ++i)
+        if (DataDi(draws[i]) <= DataDi(draws[i - 1]))
+            record.push_back(static_cast<std::int64_t>(i) + 1);
+    return record;
+}
+
+std::vector<DrawRecord> DaAggiungere(const std::vector<DrawRecord>& archivio,
+                                     const std::vector<DrawRecord>& storico,
+                                     std::int64_t& assenti) {
+    assenti = 0;
+    std::vector<DrawRecord> nuove;
+    if (archivio.empty()) return storico;
+    const Data ultima = DataDi(archivio.back());
+    // The archive's draws of each date, in their order.
+    std::map<Data, std::vector<const DrawRecord*>> memorizzate;
+    for (const DrawRecord& draw : archivio)
+        memorizzate[DataDi(draw)].push_back(&draw);
+    std::map<Data, std::size_t> viste;
+    for (const DrawRecord& draw : storico) {
+        const Data data = DataDi(draw);
+        auto stesse = memorizzate.find(data);
+        const std::size_t k = viste[data]++;
+        if (stesse != memorizzate.end() && k < stesse->second.size()) {
+            ConfrontaEstrazione(*stesse->second[k], draw);
+        } else if (data <= ultima) {
+            ++assenti;
+        } else {
+            nuove.push_back(draw);
+        }
+    }
+    return nuove;
 }
 
 }  // namespace ruotario

@@ -147,7 +147,7 @@ TEST(Ricerca2, UnArchivioPieno) {
 TEST(Ricerca2, UnErroreNonLasciaNullaAperto) {
     prova::BancoSerie banco(300, {{123, 5}, {}, {5, 17}});
     const std::tuple<int, QString, MsgBoxIcon> casi[] = {
-        {0, "Serie non valida: contiene numeri fuori dall'intervallo 1-90.",
+        {0, "Serie non valida: il numero 123 è fuori dall'intervallo 1-90.",
          MsgBoxIcon::Exclamation},
         {1, "La serie selezionata non contiene numeri da analizzare.", MsgBoxIcon::Exclamation},
         // Read after the loading window is up: the caption's two dates come first.

@@ -105,8 +105,10 @@ TEST(Mostra, UnaEstrazioneComeLaMostraLaFinestra) {
 
     for (const char* numero : {"0", "5", "-1"}) {
         esito = prova::Cli(std::string("mostra ") + numero + archivio);
-        EXPECT_EQ(esito.codice, 1) << numero;
-        EXPECT_NE(esito.errori.find("L'estrazione " + std::string(numero) + " non esiste"),
+        EXPECT_EQ(esito.codice, 2) << numero;
+        EXPECT_NE(esito.errori.find("il numero dell'estrazione deve essere compreso tra 1 e 4, "
+                                    "non \"" +
+                                    std::string(numero) + "\""),
                   std::string::npos)
             << esito.errori;
         EXPECT_EQ(esito.uscita, "");

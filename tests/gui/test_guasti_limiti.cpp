@@ -8,6 +8,9 @@
 //
 // Limits: 32,767 draws, the most the file format counts, and a year with more
 // draws than an 8-bit count holds.
+#include <sys/stat.h>
+
+#include <QListWidget>
 #include <cerrno>
 #include <map>
 
@@ -63,18 +66,19 @@ std::string RecordDigitato() {
     return EncodeDraw(draw);
 }
 
-// The file no longer holds the draws the window counted.
-QString Cambiato(const char* quante) {
-    return QString(
-               "Impossibile aggiungere l'estrazione al file %1: il file contiene %2 "
-               "estrazioni di quelle contate, forse è stato modificato da un altro programma.")
-        .arg(Citato(ArchivioPath()), QString::fromUtf8(quante));
-}
-
 struct GuastiArchivio : prova::FinestraArchivio {
     void Digita() {
         Clic(archivio->Inserisci());
         QTest::keyClicks(Griglia(), kDigitata);
+    }
+    // The archive `dati`, counted afresh, and a draw typed into a new archive window.
+    void Riapri(const std::string& dati) {
+        ScriviBytes(ArchivioPath(), dati);
+        principale->Form_Load();
+        principale->mnuEstra()->trigger();
+        archivio = Archivio::Istanza();
+        ASSERT_NE(archivio, nullptr);
+        Digita();
     }
     void Salva(const QString& errore = {}, MsgBoxIcon icona = MsgBoxIcon::Critical) {
         Conferma(script, archivio->Salva(), "Archiviare Estrazione ?", errore, icona);
@@ -118,25 +122,26 @@ TEST_F(GuastiArchivio, UnSalvataggioFallitoNonLasciaMezzoRecordNeBuchi) {
     EXPECT_EQ(archivio->Label1()->text() + " " + Cella(0, 2) + "/" + Cella(0, 3), "2 14/1");
 
     // Shortened, removed or lengthened by another program before the save:
-    // writing would leave a hole of empty draws, or write over its draw.
-    ScriviBytes(ArchivioPath(), prima);
-    Digita();
+    // the draw goes after the last one the file holds then, nothing is lost,
+    // and the main window, loaded again, counts what is there.
     const std::string altra = prima + EncodeDraw(prova::Estrazione(28, 1, 1871, 9));
-    for (const auto& [altro, quante] :
-         {std::pair{corto, "meno"}, {std::string(), "meno"}, {altra, "più"}}) {
+    for (const std::string& altro : {corto, std::string(), altra}) {
         SCOPED_TRACE(altro.size());
+        Riapri(prima);
         if (altro.empty())
             std::filesystem::remove(ArchivioPath());
         else
             ScriviBytes(ArchivioPath(), altro);
-        Salva(Cambiato(quante));
-        AncoraInInserimento(altro);
+        Salva();
+        EXPECT_EQ(Archivio::Istanza(), nullptr);
+        EXPECT_TRUE(LeggiBytes(ArchivioPath()) == altro + RecordDigitato());
+        EXPECT_EQ(Module1().DrawCount, altro.size() / kDrawRecordSize + 1);
     }
+    Riapri(prima);
 
     // A full disk or a read-only folder: what was written is taken back. When
     // even that fails, what is left is a fragment, not a draw, and the next
     // save writes over it.
-    ScriviBytes(ArchivioPath(), prima);
     const std::string frammento = RecordDigitato().substr(0, 40);
     const std::tuple<int, std::size_t, int, std::string> guasti[] = {
         {ENOSPC, kDrawRecordSize, 0, prima},
@@ -248,13 +253,21 @@ std::string Registrata(std::initializer_list<int> numeri) {
 
 // Presses Elabora, Salva, Elimina or Svuota, answering as Conferma does.
 void Premi(const prova::BancoSerie& b, MsgBoxScript& script, const char* pulsante,
-           const QString& errore = {}) {
+           const QString& errore = {}, MsgBoxIcon icona = MsgBoxIcon::Critical) {
     const std::map<std::string, QString> domande = {
         {"Command1_0", ""},
         {"Command1_4", "Salvare Serie ?"},
         {"Command1_1", " Eliminare Serie selezionata ?"},
         {"Command1_2", " Eliminare tutte le Serie in Archivio ?"}};
-    Conferma(script, b.C(pulsante), domande.at(pulsante), errore);
+    Conferma(script, b.C(pulsante), domande.at(pulsante), errore, icona);
+}
+
+// Another program changed "Serie" after the window listed it.
+QString Cambiato(const char* cosa) {
+    return QString(
+               "Impossibile eliminare %1: il file %2 è stato modificato da un altro programma "
+               "dopo che le serie sono state lette. Non è stato eliminato nulla.")
+        .arg(cosa, Citato(SeriePath()));
 }
 
 // The list shows these entries, and the main window takes input.
@@ -281,8 +294,8 @@ TEST(GuastiSerie, UnGuastoLasciaFileEdElencoComEranoEIlProgrammaProsegue) {
         {"Command1_0", Op::Size, EACCES, 0, "Lotto.dat", "leggere"},
         {"Command1_4", Op::WriteAt, ENOSPC, 10, "Serie", "scrivere"},
         {"Command1_4", Op::WriteAt, EROFS, 0, "Serie", "scrivere"},
-        {"Command1_1", Op::WriteNew, ENOSPC, 40, "Serie2", "creare"},
-        {"Command1_1", Op::WriteNew, EROFS, 0, "Serie2", "creare"},
+        {"Command1_1", Op::WriteBeside, ENOSPC, 40, "Serie", "scrivere"},
+        {"Command1_1", Op::WriteBeside, EROFS, 0, "Serie", "scrivere"},
         {"Command1_1", Op::Rename, EROFS, 0, "Serie", "sostituire"},
         {"Command1_2", Op::Remove, EROFS, 0, "Serie", "eliminare"},
     };
@@ -295,7 +308,9 @@ TEST(GuastiSerie, UnGuastoLasciaFileEdElencoComEranoEIlProgrammaProsegue) {
             Premi(b, script, pulsante, NonSi(verbo, AppFile(file), codice));
         }
         EXPECT_EQ(LeggiBytes(SeriePath()), tre);
-        EXPECT_FALSE(std::filesystem::exists(Serie2Path()));
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(SeriePath().parent_path()),
+                                std::filesystem::directory_iterator()),
+                  2);  // "Lotto.dat" and "Serie", nothing left beside them
         EXPECT_TRUE(AnalysisWindow().isNull());
         ElencoMostra(b, voci);
         EXPECT_EQ(b.Voci("List2"), (QStringList{"7", "8"}));
@@ -317,9 +332,7 @@ TEST(GuastiSerie, UnGuastoLasciaFileEdElencoComEranoEIlProgrammaProsegue) {
     // removes it: the third series is no longer there to delete.
     const std::string corto = tolta.substr(0, 2 * kSeriesRecordSize);
     ScriviBytes(SeriePath(), corto);
-    Premi(b, script, "Command1_1",
-          "Impossibile eliminare la serie 3: il file " + Citato(SeriePath()) +
-              " ne contiene 2, forse è stato modificato da un altro programma.");
+    Premi(b, script, "Command1_1", Cambiato("la serie S_3"), MsgBoxIcon::Exclamation);
     EXPECT_EQ(LeggiBytes(SeriePath()), corto);
     ElencoMostra(b, {"-1 -2     S_1", "-4 -5 -6     S_2"});
     std::filesystem::remove(SeriePath());
@@ -338,11 +351,43 @@ TEST(GuastiSerie, UnGuastoLasciaFileEdElencoComEranoEIlProgrammaProsegue) {
     EXPECT_EQ(LeggiBytes(SeriePath()), Registrata({7, 8}));
     ElencoMostra(b, {"-7 -8     S_1"});
 
-    // Emptying a file that is already gone empties nothing and says nothing.
-    std::filesystem::remove(SeriePath());
-    Premi(b, script, "Command1_2");
-    ElencoMostra(b, {kSegnaposto});
+    // Series another program saved after the listing are not emptied unseen.
+    ScriviBytes(SeriePath(), Registrata({7, 8}) + Registrata({9}));
+    Premi(b, script, "Command1_2", Cambiato("le serie"), MsgBoxIcon::Exclamation);
+    ElencoMostra(b, {"-7 -8     S_1", "-9     S_2"});
     EXPECT_EQ(std::count(script.libero.begin(), script.libero.end(), false), 0);
+}
+
+// A folder or a FIFO where "Lotto.dat" or "Serie" should be: the windows say
+// so once and go on, and nothing waits for a FIFO's writer.
+TEST(NonFile, CartelleEFifoAlPostoDeiFileSiRifiutano) {
+    for (bool fifo : {false, true})
+        for (const char* nome : {"Lotto.dat", "Serie"}) {
+            SCOPED_TRACE(std::string(nome) + (fifo ? " FIFO" : " cartella"));
+            prova::CartellaProva cartella;
+            const bool archivio = nome == std::string("Lotto.dat");
+            if (!archivio) prova::ScriviArchivio(prova::Settimanali(3));
+            const auto file = cartella.File(nome);
+            ASSERT_EQ(fifo ? ::mkfifo(file.c_str(), 0644) : ::mkdir(file.c_str(), 0755), 0);
+            const QString rifiuto = "Impossibile usare " + Citato(file) +
+                                    (fifo ? ": è una FIFO, un dispositivo o un socket, non un file."
+                                          : ": è una cartella, non un file.");
+            MsgBoxScript script;
+            script.Attendi(rifiuto, MsgBoxButtons::Ok, MsgBoxIcon::Critical, MsgBoxResult::Ok);
+            MDIForm1 principale;
+            principale.show();
+            principale.mnuEstra()->trigger();
+            principale.mnuSerie()->trigger();
+            EXPECT_EQ(Module1().DrawCount, archivio ? 0 : 3);
+            if (archivio) continue;
+            // Saving says it once more, and only once.
+            auto* serie = Serie::Istanza();
+            auto* lista = serie->findChild<QListWidget*>("List1");
+            lista->setCurrentRow(6);
+            QTest::mouseClick(serie->findChild<QWidget*>("Command2_0"), Qt::LeftButton);
+            Conferma(script, serie->findChild<QWidget*>("Command1_4"), "Salvare Serie ?", rifiuto);
+            EXPECT_TRUE(script.Esaurito());
+        }
 }
 
 }  // namespace

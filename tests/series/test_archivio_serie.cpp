@@ -54,40 +54,83 @@ TEST(SeriesEntry, TestiDellElencoERiletturaDeiNumeri) {
     EXPECT_EQ(Module1().SeriesNumbers, (Numeri{0, 123, 5}));
 }
 
+// The message `azione` fails with.
+template <typename Azione>
+std::string Fallimento(Azione azione) {
+    try {
+        azione();
+    } catch (const Errore& errore) {
+        return errore.what();
+    }
+    return "nessun errore";
+}
+
 TEST(ArchivioSerie, ElencoAccodaEFrammentoFinale) {
     prova::CartellaProva cartella;
-    EXPECT_EQ(VociSerie(ElencaSerie()), Voci{"  Non ci sono Serie da Visualizzare "});
-    EXPECT_EQ(prova::LeggiBytes(SeriePath()), "");  // created empty
+    const auto file = SeriePath();
+    EXPECT_EQ(VociSerie(ElencaSerie(file)), Voci{"  Non ci sono Serie da Visualizzare "});
+    EXPECT_EQ(prova::LeggiBytes(file), "");  // created empty
 
     // A fragment is not a series, and the next save writes over it.
     Scrivi({Serie({1}), Serie({2, 3})}, std::string(17, '\x7f'));
-    EXPECT_EQ(LeggiSerie(SeriePath()).size(), 2u);
-    AccodaSerie({90, 4});
-    EXPECT_EQ(prova::LeggiBytes(SeriePath()).substr(80),
+    EXPECT_EQ(LeggiSerie(file).size(), 2u);
+    EXPECT_EQ(AccodaSerie(file, {90, 4}), 3);
+    EXPECT_EQ(prova::LeggiBytes(file).substr(80),
               std::string("Z\0\4\0", 4) + std::string(36, '\0'));
-    EXPECT_EQ(VociSerie(ElencaSerie()), (Voci{"-1     S_1", "-2 -3     S_2", "-90-4     S_3"}));
+    EXPECT_EQ(VociSerie(ElencaSerie(file)), (Voci{"-1     S_1", "-2 -3     S_2", "-90-4     S_3"}));
 
-    for (auto numeri : {std::vector<int>{}, std::vector<int>(21, 1), std::vector<int>{5, 91}})
-        EXPECT_THROW(AccodaSerie(numeri), Errore);
-    EXPECT_EQ(LeggiSerie(SeriePath()).size(), 3u);
+    // Twenty numbers are a series; what the series window could never build is not.
+    std::vector<int> venti;
+    for (int n = 71; n <= 90; ++n)
+        venti.push_back(n);
+    EXPECT_EQ(AccodaSerie(file, venti), 4);
+    venti.push_back(1);
+    const std::pair<std::vector<int>, std::string> rifiuti[] = {
+        {{}, "Inserire Serie"},
+        {venti, "Inserire non piu' di 20 numeri"},
+        {{5, 91}, "Serie non valida: il numero 91 è fuori dall'intervallo 1-90."},
+        {{0, 3}, "Serie non valida: il numero 0 è fuori dall'intervallo 1-90."},
+        {{7, 8, 7}, "Serie non valida: il numero 7 compare più di una volta."},
+    };
+    for (const auto& [numeri, messaggio] : rifiuti)
+        EXPECT_EQ(Fallimento([&] { AccodaSerie(file, numeri); }), messaggio);
+    EXPECT_EQ(LeggiSerie(file).size(), 4u);
 }
 
-TEST(ArchivioSerie, EliminaUnaOTutte) {
+TEST(ArchivioSerie, EliminaUnaOTutteSoloSeSonoQuelleMostrate) {
     prova::CartellaProva cartella;
+    const auto file = SeriePath();
     Scrivi({Serie({1}), Serie({2}), Serie({3, 33}), Serie({4})});
-    // A "Serie2" left by an interrupted deletion lends nothing.
-    prova::ScriviBytes(Serie2Path(), std::string(200, '\x05'));
-    EliminaSerie(2);
-    EXPECT_EQ(VociSerie(ElencaSerie()), (Voci{"-1     S_1", "-3 -33    S_2", "-4     S_3"}));
-    EXPECT_FALSE(std::filesystem::exists(Serie2Path()));
+    EliminaSerie(file, 2, Serie({2}));
+    EXPECT_EQ(VociSerie(ElencaSerie(file)), (Voci{"-1     S_1", "-3 -33    S_2", "-4     S_3"}));
+
+    // Another program changed the file since it was listed: nothing goes.
+    const std::string prima = prova::LeggiBytes(file);
+    const std::string cambiato =
+        "il file \"" + file.string() +
+        "\" è stato modificato da un altro programma dopo che le serie sono state lette. Non è "
+        "stato eliminato nulla.";
+    EXPECT_EQ(Fallimento([&] { EliminaSerie(file, 2, Serie({2})); }),
+              "Impossibile eliminare la serie S_2: " + cambiato);
+    EXPECT_EQ(Fallimento([&] { EliminaSerie(file, 4, Serie({5})); }),
+              "Impossibile eliminare la serie S_4: " + cambiato);
+    EXPECT_EQ(Fallimento([&] { SvuotaSerie(file, std::vector{Serie({1})}); }),
+              "Impossibile eliminare le serie: " + cambiato);
+    EXPECT_EQ(prova::LeggiBytes(file), prima);
+
+    // Only the new file is left in the folder.
+    std::vector<std::string> nomi;
+    for (const auto& voce : std::filesystem::directory_iterator(cartella.path()))
+        nomi.push_back(voce.path().filename().string());
+    EXPECT_EQ(nomi, std::vector<std::string>{"Serie"});
 
     Scrivi({Serie({8})});
-    EliminaSerie(1);
-    EXPECT_FALSE(std::filesystem::exists(SeriePath()));
+    EliminaSerie(file, 1, Serie({8}));
+    EXPECT_FALSE(std::filesystem::exists(file));
 
     Scrivi({Serie({1}), Serie({2})});
-    SvuotaSerie();
-    EXPECT_FALSE(std::filesystem::exists(SeriePath()));
+    SvuotaSerie(file, std::vector{Serie({1}), Serie({2})});
+    EXPECT_FALSE(std::filesystem::exists(file));
 }
 
 }  // namespace

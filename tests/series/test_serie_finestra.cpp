@@ -6,6 +6,7 @@
 #include <cerrno>
 
 #include "series/banco_serie.h"
+#include "shell/msflexgrid.h"
 #include "shell/twips.h"
 #include "store/module1.h"
 #include "support/io_guasto.h"
@@ -187,7 +188,6 @@ TEST(Serie, SalvaEliminaSvuota) {
             Ok, MsgBoxIcon::Critical, MsgBoxResult::Ok);
         b.Premi("Command1_1");
         EXPECT_EQ(b.Combo().size(), 2);  // as the file still is
-        EXPECT_FALSE(std::filesystem::exists(Serie2Path()));
     }
     b.C<QComboBox>("Combo1")->setCurrentIndex(0);
     Chiedi(" Eliminare Serie selezionata ?", {MsgBoxResult::Yes});
@@ -200,6 +200,28 @@ TEST(Serie, SalvaEliminaSvuota) {
     b.Premi("Command1_2");
     EXPECT_EQ(b.Combo(), QStringList{kSegnaposto});
     EXPECT_EQ(Abilitati(b), (Pulsanti{false, false, false}));
+}
+
+// Two clicks on Elabora queued before the first analysis window has loaded:
+// the second comes during the first one's yield and starts nothing, and the
+// window shows the series chosen for it.
+TEST(Serie, ElaboraNonSiRipeteMentreLAnalisiSiCarica) {
+    BancoSerie b(10, {{5, 17}, {27}});
+    prova::MsgBoxScript script;  // no box may come
+    b.C<QComboBox>("Combo1")->setCurrentIndex(0);
+    for (int volta = 0; volta < 2; ++volta)
+        QMetaObject::invokeMethod(b.C<QAbstractButton>("Command1_0"), "click",
+                                  Qt::QueuedConnection);
+    QCoreApplication::processEvents();
+    ASSERT_NE(AnalysisWindow(), nullptr);
+    EXPECT_EQ(b.principale.Area()->subWindowList().size(), 2);  // Serie and one analysis
+    EXPECT_EQ(AnalysisWindow()->MSFlexGrid1()->TextMatrix(0, 1) + " " +
+                  AnalysisWindow()->MSFlexGrid1()->TextMatrix(0, 2),
+              "5 17");
+    // Once loaded, the next click is an analysis of its own.
+    ASSERT_NE(b.Elabora(1), nullptr);
+    EXPECT_EQ(b.principale.Area()->subWindowList().size(), 3);
+    EXPECT_EQ(AnalysisWindow()->MSFlexGrid1()->TextMatrix(0, 0), "27");
 }
 
 }  // namespace

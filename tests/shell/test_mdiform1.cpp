@@ -8,9 +8,14 @@
 #include <QTimer>
 #include <QToolBar>
 
+#include <QMessageBox>
+#include <QPushButton>
+
+#include "shell/about.h"
 #include "shell/archivia_estrazione.h"
 #include "shell/form41.h"
 #include "shell/mdiform1.h"
+#include "shell/msgbox.h"
 #include "store/archivio.h"
 #include "store/module1.h"
 #include "support/archivio_prova.h"
@@ -91,14 +96,52 @@ TEST(MDIForm1, IlBannerSulleEtichetteVere) {
     EXPECT_FALSE(principale.Timer1()->isActive() || principale.Timer2()->isActive());
 }
 
-TEST(MDIForm1, UnArchivioTroppoGrandeAvvisaAllAvvio) {
+TEST(MDIForm1, UnArchivioTroppoGrandeSiRifiutaAllAvvio) {
     prova::CartellaProva cartella;
     prova::ScriviBytes(ArchivioPath(), std::string(32768 * kDrawRecordSize, '\0'));
     MsgBoxScript script;
-    script.Attendi("L'archivio contiene più di 32767 estrazioni: vengono usate le prime 32767.",
-                   MsgBoxButtons::Ok, MsgBoxIcon::Exclamation, MsgBoxResult::Ok);
+    script.Attendi(QString::fromStdString(
+                       "L'archivio \"" + ArchivioPath().string() +
+                       "\" contiene 32768 estrazioni, più delle 32767 che il programma può "
+                       "gestire: non viene usato né modificato. Con \"ruotario-cli esporta\" lo "
+                       "si può salvare come testo."),
+                   MsgBoxButtons::Ok, MsgBoxIcon::Critical, MsgBoxResult::Ok);
     MDIForm1 principale;
-    EXPECT_EQ(Module1().DrawCount, 32767);
+    EXPECT_EQ(Module1().DrawCount, 0);
+}
+
+// The real box, offscreen: its title, text, icon and Italian buttons, and the
+// answer the caller gets for each button pressed.
+TEST(MsgBox, LaFinestraVeraRispondeColPulsantePremuto) {
+    const std::tuple<MsgBoxButtons, MsgBoxIcon, const char*, MsgBoxResult> casi[] = {
+        {MsgBoxButtons::YesNo, MsgBoxIcon::Question, "&Sì", MsgBoxResult::Yes},
+        {MsgBoxButtons::YesNo, MsgBoxIcon::Critical, "&No", MsgBoxResult::No},
+        {MsgBoxButtons::YesNo, MsgBoxIcon::None, "Esc", MsgBoxResult::No},
+        {MsgBoxButtons::Ok, MsgBoxIcon::Exclamation, "OK", MsgBoxResult::Ok},
+    };
+    for (const auto& [pulsanti, icona, premuto, attesa] : casi) {
+        SCOPED_TRACE(premuto);
+        QStringList visti;
+        QMessageBox::Icon iconaVista = QMessageBox::NoIcon;
+        QTimer::singleShot(0, [&, premuto = QString(premuto)] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            visti << box->windowTitle() << box->text();
+            iconaVista = box->icon();
+            for (QAbstractButton* pulsante : box->buttons())
+                visti << pulsante->text();
+            if (premuto == "Esc") QTest::keyClick(box, Qt::Key_Escape);
+            for (QAbstractButton* pulsante : box->buttons())
+                if (pulsante->text() == premuto) QTest::mouseClick(pulsante, Qt::LeftButton);
+        });
+        EXPECT_EQ(MsgBox("Domanda ?", pulsanti, icona), attesa);
+        QStringList testi = {"Ruotario", "Domanda ?"};
+        testi << (pulsanti == MsgBoxButtons::Ok ? QStringList{"OK"} : QStringList{"&Sì", "&No"});
+        EXPECT_EQ(visti, testi);
+        const QMessageBox::Icon icone[] = {QMessageBox::NoIcon, QMessageBox::Critical,
+                                           QMessageBox::Question, QMessageBox::Warning};
+        EXPECT_EQ(iconaVista, icone[static_cast<int>(icona)]);
+    }
 }
 
 TEST(MDIForm1, EsciNonChiudeNullaSeUnaFinestraRifiuta) {
@@ -163,6 +206,29 @@ TEST(ArchiviaEstrazione, SoloIlModo2ConSiAccodaERicarica) {
         EXPECT_EQ(principale.Area()->subWindowList().size(), accodata ? 0 : 2);
         EXPECT_EQ(principale.Timer1()->isActive(), !accodata);
         EXPECT_TRUE(principale.isVisible() && principale.isEnabled());
+    }
+}
+
+// About and the loading window each hold the main window: it takes input
+// again only when both have let go, whichever goes first.
+TEST(Form41, LaFinestraPrincipaleTornaAttivaSoloQuandoNessunoLaTiene) {
+    prova::CartellaProva cartella;
+    MDIForm1 principale;
+    principale.show();
+    for (bool primaAbout : {true, false}) {
+        About::Mostra();
+        Form41::Carica();
+        EXPECT_FALSE(principale.isEnabled());
+        if (primaAbout)
+            About::Istanza()->close();
+        else
+            Form41::Scarica();
+        EXPECT_FALSE(principale.isEnabled()) << primaAbout;
+        if (primaAbout)
+            Form41::Scarica();
+        else
+            About::Istanza()->close();
+        EXPECT_TRUE(principale.isEnabled()) << primaAbout;
     }
 }
 

@@ -51,12 +51,12 @@ TEST(Archivio, SiContanoIRecordInteriESiAccodaSulFrammento) {
         codici += Module1().WheelCode[w] + " ";
     EXPECT_EQ(codici, "BA CA FI GE MI NA PA RO TO VE ");
     // No archive: an empty one is made.
-    EXPECT_FALSE(ContaEstrazioni());
+    ContaEstrazioni();
     EXPECT_EQ(Module1().DrawCount, 0);
     EXPECT_EQ(std::filesystem::file_size(ArchivioPath()), 0u);
     for (std::size_t frammento : {0u, 1u, 50u, 105u}) {
         ScriviBytes(ArchivioPath(), Archivio(3) + std::string(frammento, '\x07'));
-        EXPECT_FALSE(ContaEstrazioni());
+        ContaEstrazioni();
         EXPECT_EQ(Module1().DrawCount, 3) << frammento;
         EXPECT_EQ(Module1().CurrentDrawIndex, 3) << frammento;
     }
@@ -65,15 +65,32 @@ TEST(Archivio, SiContanoIRecordInteriESiAccodaSulFrammento) {
     AccodaEstrazione();
     EXPECT_EQ(Module1().DrawCount, 3);  // until the next count
     EXPECT_EQ(LeggiBytes(ArchivioPath()), Archivio(3) + EncodeDraw(nuova));
-    (void)ContaEstrazioni();
+    // A count gone stale (another program appended meanwhile): the draw goes
+    // after the last one there is, over nothing.
+    AccodaEstrazione();
+    EXPECT_EQ(LeggiBytes(ArchivioPath()), Archivio(3) + EncodeDraw(nuova) + EncodeDraw(nuova));
+    ContaEstrazioni();
     Module1().CurrentDrawIndex = 4;
     LeggiEstrazione();
     EXPECT_EQ(Module1().CurrentDraw, nuova);
     // A count that fails leaves an empty archive, never the count before.
-    prova::IoGuasto guasto;
-    guasto.Fallisci(Op::Size, EACCES);
-    EXPECT_THROW((void)ContaEstrazioni(), Errore);
-    EXPECT_EQ(Module1().DrawCount + Module1().CurrentDrawIndex, 0);
+    {
+        prova::IoGuasto guasto;
+        guasto.Fallisci(Op::Size, EACCES);
+        EXPECT_THROW(ContaEstrazioni(), Errore);
+        EXPECT_EQ(Module1().DrawCount + Module1().CurrentDrawIndex, 0);
+    }
+    // Past 32,767 draws the file is counted by no one and written by no one.
+    const std::string troppe(32768 * kDrawRecordSize, '\0');
+    ScriviBytes(ArchivioPath(), troppe);
+    const std::string messaggio =
+        "L'archivio \"" + ArchivioPath().string() +
+        "\" contiene 32768 estrazioni, più delle 32767 che il programma può gestire: non viene "
+        "usato né modificato. Con \"ruotario-cli esporta\" lo si può salvare come testo.";
+    EXPECT_EQ(Fallimento([] { ContaEstrazioni(); }), messaggio);
+    EXPECT_EQ(Module1().DrawCount, 0);
+    EXPECT_EQ(Fallimento([] { AccodaEstrazione(); }), messaggio);
+    EXPECT_EQ(std::filesystem::file_size(ArchivioPath()), troppe.size());
 }
 
 TEST(Archivio, PosizioniDeiCampiNelRecord) {
@@ -94,23 +111,38 @@ TEST(Archivio, PosizioniDeiCampiNelRecord) {
     EXPECT_EQ(DecodeDraw(byte.data()), draw);
 }
 
-// The importer's way of writing: a file beside it, renamed over it.
+// The names in the folder.
+std::vector<std::string> Nomi(const CartellaProva& cartella) {
+    std::vector<std::string> nomi;
+    for (const auto& voce : std::filesystem::directory_iterator(cartella.path()))
+        nomi.push_back(voce.path().filename().string());
+    std::sort(nomi.begin(), nomi.end());
+    return nomi;
+}
+
+// The importer's way of writing: a new file beside it, renamed over it.
 TEST(Archivio, UnaSostituzioneFallitaLasciaIntattoIlVecchio) {
     CartellaProva cartella;
     ScriviBytes(ArchivioPath(), Archivio(3));
-    for (Op op : {Op::WriteNew, Op::Rename}) {
+    EXPECT_EQ(Fallimento([] { SostituisciArchivio(ArchivioPath(), prova::Settimanali(9), false); }),
+              "L'archivio \"" + ArchivioPath().string() +
+                  "\" esiste già: per sostituirlo usare --sovrascrivi.");
+    for (auto [op, verbo] : {std::pair{Op::WriteBeside, "scrivere"}, {Op::Rename, "sostituire"}}) {
         prova::IoGuasto guasto;
         guasto.Fallisci(op, ENOSPC);
         guasto.ScritturaParziale(500);
-        EXPECT_NE(Fallimento([] {
-                      SostituisciArchivio(ArchivioPath(), prova::Settimanali(9));
-                  }).find("spazio su disco esaurito"),
-                  std::string::npos);
+        EXPECT_EQ(
+            Fallimento([] { SostituisciArchivio(ArchivioPath(), prova::Settimanali(9), true); }),
+            "Impossibile " + std::string(verbo) + " il file \"" + ArchivioPath().string() +
+                "\": spazio su disco esaurito.");
         EXPECT_EQ(LeggiBytes(ArchivioPath()), Archivio(3));
-        EXPECT_FALSE(std::filesystem::exists(cartella.File("Lotto.dat.tmp")));
+        EXPECT_EQ(Nomi(cartella), std::vector<std::string>{"Lotto.dat"});
     }
-    SostituisciArchivio(ArchivioPath(), prova::Settimanali(9));
+    // A copy left by a run that was killed goes with the next replacement.
+    ScriviBytes(cartella.File("Lotto.dat.nuovo-abc123"), "mezzo");
+    SostituisciArchivio(ArchivioPath(), prova::Settimanali(9), true);
     EXPECT_EQ(LeggiBytes(ArchivioPath()), Archivio(9));
+    EXPECT_EQ(Nomi(cartella), std::vector<std::string>{"Lotto.dat"});
 }
 
 std::string Rifiuto(const std::vector<TestoStorico>& files) {
@@ -142,18 +174,59 @@ TEST(StoricoTesto, OgniErroreNominaFileRigaEMotivo) {
         {"2020/01/02\tCA\t1\t2\t91\t4\t5", "numero fuori dall'intervallo 1-90 (91)"},
         {"2020/01/02\tCA\t1\t0\t3\t4\t5", "numero fuori dall'intervallo 1-90 (0)"},
         {"2020/01/02\tCA\t1\t2\t3\t2\t5", "il numero 2 è ripetuto sulla ruota di Cagliari"},
-        {"2020/01/02\tBA\t6\t7\t8\t9\t10",
-         "la ruota di Bari compare due volte nella stessa estrazione"},
         {"2021/02/29\tCA\t1\t2\t3\t4\t5", "data impossibile \"2021/02/29\""},
         {"2020/00/10\tCA\t1\t2\t3\t4\t5", "data impossibile \"2020/00/10\""},
-        {"2019/12/31\tCA\t1\t2\t3\t4\t5",
-         "la data 2019/12/31 è precedente a quella dell'estrazione prima"},
     };
     // The bad line is the second of the second file, after a draw of the first.
     for (const auto& [riga, motivo] : casi)
         EXPECT_EQ(
             Rifiuto({{"a.txt", "2020/01/02\tBA\t1\t2\t3\t4\t5\n"}, {"b.txt", "\n" + riga + "\n"}}),
             "Errore nel file \"b.txt\", riga 2: " + motivo + ".");
+}
+
+// What the archive window may save comes back from the text as it was: two
+// draws of one date, a draw dated before the one before it, wheels missing.
+TEST(StoricoTesto, LEsportazioneSiReimportaComEra) {
+    auto draws = prova::Settimanali(4);
+    draws[1] = draws[0];  // the same date, all ten wheels
+    draws[2].Day = 1;     // before the one before it
+    draws[3] = prova::EstrazioneVuota(7, 1, 1871);
+    prova::Ruota(draws[3], 3, {1, 2, 3, 4, 5});  // only Firenze, on the date of the first
+    const std::string testo = EsportaStorico(draws);
+    EXPECT_EQ(ImportaStorico({{"a.txt", testo}}), draws);
+    EXPECT_EQ(DateNonCrescenti(draws), (std::vector<std::int64_t>{2, 3}));
+
+    // A draw of the same date whose wheels all follow the last one's could
+    // not be told from it; nor can the rest be written in the official form.
+    DrawRecord soloBari = prova::EstrazioneVuota(7, 1, 1871);
+    prova::Ruota(soloBari, 1, {1, 2, 3, 4, 5});
+    DrawRecord soloVenezia = prova::EstrazioneVuota(7, 1, 1871);
+    prova::Ruota(soloVenezia, 10, {1, 2, 3, 4, 5});
+    auto Guasta = [](auto cambia) {
+        DrawRecord draw = prova::Estrazione(7, 1, 1871);
+        cambia(draw);
+        return draw;
+    };
+    const std::pair<std::vector<DrawRecord>, std::string> rifiuti[] = {
+        {{soloBari, soloVenezia},
+         "2 (7/1/1871): ha la stessa data dell'estrazione prima e le sue ruote seguono le ultime "
+         "di quella, così che le due non si potrebbero distinguere"},
+        {{prova::EstrazioneVuota(7, 1, 1871)}, "1 (7/1/1871): non contiene nessun numero"},
+        {{Guasta([](DrawRecord& d) { d.Day = 31, d.Month = 6; })},
+         "1 (31/6/1871): la data non è una data del calendario"},
+        {{Guasta([](DrawRecord& d) { d.Year = 10000; })},
+         "1 (7/1/10000): la data non è una data del calendario"},
+        {{Guasta([](DrawRecord& d) { d.Numbers(2, 4) = 91; })},
+         "1 (7/1/1871): il numero 91 sulla ruota di Genova è fuori dall'intervallo 1-90"},
+        {{Guasta([](DrawRecord& d) { d.Numbers(5, 6) = d.Numbers(1, 6); })},
+         "1 (7/1/1871): il numero 86 è ripetuto sulla ruota di Napoli"},
+        {{Guasta([](DrawRecord& d) { d.Numbers(3, 7) = 0; })},
+         "1 (7/1/1871): la ruota di Palermo ha solo 4 numeri"},
+    };
+    for (const auto& [estrazioni, motivo] : rifiuti)
+        EXPECT_EQ(Fallimento([&] { (void)EsportaStorico(estrazioni); }),
+                  "Impossibile esportare l'estrazione " + motivo +
+                      ". Il testo ufficiale non può contenerla.");
 }
 
 TEST(StoricoTesto, PiuDi32767EstrazioniRifiutate) {

@@ -53,12 +53,19 @@ void IoGuasto::WriteAt(const std::filesystem::path& file, std::uint64_t offset,
     RealIo().WriteAt(file, offset, data);
 }
 
-void IoGuasto::WriteNew(const std::filesystem::path& file, const std::string& data) {
-    if (int codice = Conta(Op::WriteNew)) {
-        if (parziale_ > 0) RealIo().WriteNew(file, data.substr(0, parziale_));
-        Lancia("creare", file, codice);
+std::string IoGuasto::ReadStream(const std::filesystem::path& input) {
+    if (int codice = Conta(Op::ReadStream)) Lancia("leggere", input, codice);
+    return RealIo().ReadStream(input);
+}
+
+std::filesystem::path IoGuasto::WriteBeside(const std::filesystem::path& file,
+                                            const std::string& data) {
+    if (int codice = Conta(Op::WriteBeside)) {
+        // Part of the copy reaches the disk, then it is removed, as the real one does.
+        if (parziale_ > 0) RealIo().Remove(RealIo().WriteBeside(file, data.substr(0, parziale_)));
+        Lancia("scrivere", file, codice);
     }
-    RealIo().WriteNew(file, data);
+    return RealIo().WriteBeside(file, data);
 }
 
 void IoGuasto::Truncate(const std::filesystem::path& file, std::uint64_t size) {
@@ -74,6 +81,13 @@ void IoGuasto::Rename(const std::filesystem::path& from, const std::filesystem::
 void IoGuasto::Remove(const std::filesystem::path& file) {
     if (int codice = Conta(Op::Remove)) Lancia("eliminare", file, codice);
     RealIo().Remove(file);
+}
+
+std::vector<std::filesystem::path> IoGuasto::List(const std::filesystem::path& dir,
+                                                  const std::string& prefix) {
+    if (int codice = Conta(Op::List))
+        throw Errore(MessaggioCartella(dir.string(), MotivoDiSistema(codice)));
+    return RealIo().List(dir, prefix);
 }
 
 }  // namespace ruotario::prova

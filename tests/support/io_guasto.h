@@ -12,7 +12,7 @@ namespace ruotario::prova {
 // Installed for the life of the object.
 class IoGuasto : public FileIo {
   public:
-    enum class Op { Size, Read, WriteAt, WriteNew, Truncate, Rename, Remove };
+    enum class Op { Size, Read, ReadStream, WriteAt, WriteBeside, Truncate, Rename, Remove, List };
 
     IoGuasto();
     ~IoGuasto() override;
@@ -28,10 +28,14 @@ class IoGuasto : public FileIo {
                      std::size_t length) override;
     void WriteAt(const std::filesystem::path& file, std::uint64_t offset,
                  const std::string& data) override;
-    void WriteNew(const std::filesystem::path& file, const std::string& data) override;
+    std::string ReadStream(const std::filesystem::path& input) override;
+    std::filesystem::path WriteBeside(const std::filesystem::path& file,
+                                      const std::string& data) override;
     void Truncate(const std::filesystem::path& file, std::uint64_t size) override;
     void Rename(const std::filesystem::path& from, const std::filesystem::path& to) override;
     void Remove(const std::filesystem::path& file) override;
+    std::vector<std::filesystem::path> List(const std::filesystem::path& dir,
+                                            const std::string& prefix) override;
 
   private:
     // Counts the call; returns the errno to fail with, or 0.

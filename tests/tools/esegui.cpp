@@ -1,6 +1,7 @@
 #include "esegui.h"
 
 #include <sys/wait.h>
+#include <unistd.h>
 #include <cstdio>
 #include <filesystem>
 
@@ -8,10 +9,12 @@
 
 namespace ruotario::prova {
 
-Esito Cli(const std::string& argomenti) {
+const std::string kCli = RUOTARIO_CLI;
+
+Esito Shell(const std::string& riga) {
     auto errori =
         std::filesystem::temp_directory_path() / ("ruotario-cli-err-" + std::to_string(::getpid()));
-    std::string comando = std::string(RUOTARIO_CLI) + " " + argomenti + " 2>" + errori.string();
+    std::string comando = "( " + riga + " ) 2>" + errori.string();
     Esito esito{-1, {}, {}};
     if (FILE* uscita = ::popen(comando.c_str(), "r")) {
         char blocco[65536];
@@ -24,6 +27,10 @@ Esito Cli(const std::string& argomenti) {
     esito.errori = LeggiBytes(errori);
     std::filesystem::remove(errori);
     return esito;
+}
+
+Esito Cli(const std::string& argomenti) {
+    return Shell("timeout 60 " + kCli + " " + argomenti);
 }
 
 }  // namespace ruotario::prova

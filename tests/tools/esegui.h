@@ -10,7 +10,13 @@ struct Esito {
     std::string errori;  // standard error
 };
 
-// Runs ruotario-cli with the arguments (already quoted for the shell).
+// ruotario-cli itself, for command lines that name it.
+extern const std::string kCli;
+
+// Runs a shell command line (sh -c), its standard output and error captured.
+Esito Shell(const std::string& riga);
+// Runs ruotario-cli with the arguments (already quoted for the shell), stopped
+// after a minute so a hang fails instead of blocking.
 Esito Cli(const std::string& argomenti);
 
 }  // namespace ruotario::prova

@@ -1,44 +1,86 @@
 #pragma once
 
+#include <CLI/CLI.hpp>
+#include <cstdint>
 #include <filesystem>
+#include <functional>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 namespace ruotario::cli {
 
-// A command line the tool cannot take: shown with the usage, exit code 2.
+// A command line the tool cannot take: exit code 2 and a pointer to --help.
 class ErroreUso : public std::runtime_error {
   public:
     using std::runtime_error::runtime_error;
 };
 
-// The arguments after the command name, consumed as the command reads them.
-class Argomenti {
-  public:
-    explicit Argomenti(std::vector<std::string> valori) : valori_(std::move(valori)) {}
-
-    // Removes `--nome` and says whether it was there.
-    bool Segnale(const std::string& nome);
-    // Removes `--nome VALORE` and returns VALORE, or `predefinito` when absent.
-    std::string Opzione(const std::string& nome, const std::string& predefinito = {});
-    // What is left; an unknown option among it is refused.
-    std::vector<std::string> Restanti() const;
-
-  private:
-    std::vector<std::string> valori_;
+// One command of the tool: its subcommand for CLI11 and what it does once
+// the line has been read and checked. Each command reads its own options.
+struct Comando {
+    CLI::App* riga;
+    std::function<void()> esegui;
 };
 
-// --archivio FILE, or Lotto.dat in the program's folder.
-std::filesystem::path PercorsoArchivio(Argomenti& argomenti);
-// A whole number in [minimo, massimo], or ErroreUso naming `cosa`.
-long Numero(const std::string& testo, long minimo, long massimo, const std::string& cosa);
+Comando Importa(CLI::App& programma);
+Comando Aggiorna(CLI::App& programma);
+Comando Esporta(CLI::App& programma);
+Comando Conta(CLI::App& programma);
+Comando Mostra(CLI::App& programma);
+Comando Analizza(CLI::App& programma);
+Comando Serie(CLI::App& programma);
 
-int Importa(Argomenti argomenti);
-int Esporta(Argomenti argomenti);
-int Conta(Argomenti argomenti);
-int Mostra(Argomenti argomenti);
-int AnalizzaSerie(Argomenti argomenti);
-int ElencoSerie(Argomenti argomenti);
+// The help in Italian: CLI11's labels translated, the usage line written out
+// with the arguments every command needs.
+class Formato : public CLI::Formatter {
+  public:
+    Formato();
+    std::string make_usage(const CLI::App* app, std::string nome) const override;
+    std::string make_option_opts(const CLI::Option* opzione) const override;
+    std::string make_option_usage(const CLI::Option* opzione) const override;
+};
+
+// A subcommand that collects what it is given; ControllaRiga judges it.
+CLI::App* NuovoComando(CLI::App& programma, const std::string& nome,
+                       const std::string& descrizione);
+// `--nome VALORE`: CLI11 collects every occurrence, a missing value included.
+CLI::Option* AggiungiOpzione(CLI::App& comando, const std::string& nome, const std::string& tipo,
+                             const std::string& descrizione);
+// `--nome` alone.
+CLI::Option* AggiungiSegnale(CLI::App& comando, const std::string& nome,
+                             const std::string& descrizione);
+// A single argument `NOME`.
+CLI::Option* AggiungiArgomento(CLI::App& comando, const std::string& nome,
+                               const std::string& descrizione);
+// `--archivio FILE`, shared by every command that reads the archive.
+CLI::Option* AggiungiArchivio(CLI::App& comando);
+
+// Refuses what CLI11 let through: unknown options, arguments in excess, an
+// option given twice, without its value or with an empty one, a value after
+// a flag.
+void ControllaRiga(const CLI::App& comando);
+
+// The value of a checked option, or nothing when it was not given.
+std::optional<std::string> Valore(const CLI::Option* opzione);
+// The archive named by --archivio, or Lotto.dat in the program's folder.
+std::filesystem::path PercorsoArchivio(const CLI::Option* archivio);
+
+// A whole number from `minimo` to `massimo`, or ErroreUso:
+// "<frase> tra <minimo> e <massimo>, non "<testo>"".
+std::int64_t Numero(const std::string& testo, std::int64_t minimo, std::int64_t massimo,
+                    const std::string& frase);
+// "5,17,33" as a series of the series window, checked with its messages.
+std::vector<int> NumeriSerie(const std::string& testo);
+
+// "ruotario-cli: <testo>" on standard error.
+void Avvisa(const std::string& testo);
+
+// Standard output: every write and its flush checked, a failure thrown as an
+// Errore saying why.
+void Scrivi(const std::string& testo);
+// The end of the output: closes it, so a failure left in the stream surfaces.
+void ChiudiUscita();
 
 }  // namespace ruotario::cli

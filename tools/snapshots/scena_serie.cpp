@@ -15,9 +15,9 @@ void ScenaSerie(Fotografo& fotografo) {
     MDIForm1 principale;
     principale.resize(1100, 850);
     principale.show();
-    AccodaSerie({27});
-    AccodaSerie({5, 17, 33});
-    AccodaSerie({3, 14, 27, 45, 81, 90, 12, 8});
+    AccodaSerie(SeriePath(), {27});
+    AccodaSerie(SeriePath(), {5, 17, 33});
+    AccodaSerie(SeriePath(), {3, 14, 27, 45, 81, 90, 12, 8});
 
     Serie* serie = Serie::Apri();
     fotografo.Salva("serie", serie->parentWidget());
