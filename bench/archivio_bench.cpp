@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "store/draw_record.h"
+#include "store/cartella_dati.h"
 #include "store/io.h"
 #include "store/module1.h"
 

@@ -13,7 +13,7 @@ namespace ruotario {
 
 void PreparaApplicazione(QApplication& app) {
     QCoreApplication::setApplicationName("Ruotario");
-    QCoreApplication::setApplicationVersion("1.0.0");
+    QCoreApplication::setApplicationVersion(RUOTARIO_VERSIONE);
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
     QApplication::setWindowIcon(QIcon(Pallina(32, "R")));
 

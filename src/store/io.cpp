@@ -232,7 +232,6 @@ SistemaReale& Reale() {
 }
 
 FileIo* installato = nullptr;
-std::filesystem::path cartella;
 
 }  // namespace
 
@@ -293,16 +292,6 @@ void WriteOrRestore(const std::filesystem::path& file, std::optional<std::uint64
         }
         throw;
     }
-}
-
-const std::filesystem::path& AppDir() {
-    return cartella;
-}
-void SetAppDir(const std::filesystem::path& dir) {
-    cartella = dir;
-}
-std::filesystem::path AppFile(const std::string& name) {
-    return cartella.empty() ? std::filesystem::path(name) : cartella / name;
 }
 
 }  // namespace ruotario

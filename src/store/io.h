@@ -72,11 +72,4 @@ void ReplaceWhole(const std::filesystem::path& file, const std::string& data);
 void WriteOrRestore(const std::filesystem::path& file, std::optional<std::uint64_t> before,
                     std::uint64_t offset, const std::string& data);
 
-// The program's folder, where "Lotto.dat" and "Serie" live. The program sets it
-// to the folder of its executable at start; tests point it at a temporary folder.
-const std::filesystem::path& AppDir();
-void SetAppDir(const std::filesystem::path& dir);
-// A file of the program's folder, by its bare name.
-std::filesystem::path AppFile(const std::string& name);
-
 }  // namespace ruotario

@@ -2,6 +2,7 @@
 
 #include "store/archivio.h"
 #include "store/blocco.h"
+#include "store/cartella_dati.h"
 #include "store/io.h"
 
 namespace ruotario {

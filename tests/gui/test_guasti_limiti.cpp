@@ -18,6 +18,7 @@
 #include "series/banco_serie.h"
 #include "shell/form41.h"
 #include "store/archivio.h"
+#include "store/cartella_dati.h"
 #include "support/io_guasto.h"
 
 namespace ruotario {

@@ -7,6 +7,7 @@
 
 #include "store/archivio.h"
 #include "store/calendario.h"
+#include "store/cartella_dati.h"
 #include "store/errore.h"
 #include "store/module1.h"
 #include "store/numerazione.h"
@@ -237,6 +238,41 @@ TEST(StoricoTesto, PiuDi32767EstrazioniRifiutate) {
     EXPECT_EQ(Rifiuto({{"troppe.txt", troppe}}),
               "Errore nel file \"troppe.txt\", riga 327671: più di 32767 estrazioni, che "
               "l'archivio non può contenere.");
+}
+
+// Where the files live: beside a copy of the program of its own, else in the
+// user's data folder, which an installed program fills once from its archive.
+TEST(CartellaDati, CopiaASeOppureCartellaDellUtente) {
+    CartellaProva cartella;
+    const auto radice = cartella.path();
+    const auto portatile = radice / "portatile";
+    const auto bin = radice / "usr" / "bin";
+    std::filesystem::create_directories(portatile);
+    std::filesystem::create_directories(radice / "usr" / "share" / "ruotario");
+    std::filesystem::create_directories(bin);
+    ScriviBytes(radice / "usr" / "share" / "ruotario" / "Lotto.dat", Archivio(2));
+    const std::string home = (radice / "casa").string(), xdg = (radice / "xdg").string();
+    const std::tuple<std::filesystem::path, std::optional<std::string>, std::string> casi[] = {
+        {portatile, xdg, portatile.string()},
+        {bin, xdg, xdg + "/ruotario"},
+        {bin, std::nullopt, home + "/.local/share/ruotario"},
+        {bin, "relativa/xdg", home + "/.local/share/ruotario"},  // only an absolute one counts
+    };
+    for (const auto& [programma, xdgDataHome, attesa] : casi)
+        EXPECT_EQ(CartellaDati({programma, xdgDataHome, home}).string(), attesa);
+    EXPECT_THROW(CartellaDati({bin, std::nullopt, std::nullopt}), Errore);
+
+    // The first start makes the user's Lotto.dat; later ones never overwrite it.
+    PreparaCartellaDati({bin, std::nullopt, home});
+    EXPECT_EQ(AppDir().string(), home + "/.local/share/ruotario");
+    EXPECT_EQ(LeggiBytes(ArchivioPath()), Archivio(2));
+    ScriviBytes(ArchivioPath(), Archivio(5));
+    PreparaCartellaDati({bin, std::nullopt, home});
+    EXPECT_EQ(LeggiBytes(ArchivioPath()), Archivio(5));
+    // A copy of its own keeps its folder as it is.
+    PreparaCartellaDati({portatile, std::nullopt, home});
+    EXPECT_EQ(AppDir(), portatile);
+    EXPECT_FALSE(std::filesystem::exists(portatile / "Lotto.dat"));
 }
 
 TEST(Calendario, GiorniInItalianoEUltimiGiorniDelMese) {

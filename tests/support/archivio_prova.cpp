@@ -6,6 +6,7 @@
 #include <iterator>
 #include <stdexcept>
 
+#include "store/cartella_dati.h"
 #include "store/io.h"
 #include "store/module1.h"
 

@@ -4,6 +4,8 @@
 #include <charconv>
 #include <cstdio>
 
+#include "series/archivio_serie.h"
+#include "store/cartella_dati.h"
 #include "store/errore.h"
 #include "store/module1.h"
 #include "store/numeri_serie.h"
@@ -90,7 +92,7 @@ CLI::Option* AggiungiArgomento(CLI::App& comando, const std::string& nome,
 
 CLI::Option* AggiungiArchivio(CLI::App& comando) {
     return AggiungiOpzione(comando, "--archivio", "FILE",
-                           "L'archivio (predefinito: Lotto.dat nella cartella del programma)");
+                           "L'archivio (predefinito: Lotto.dat nella cartella dei dati)");
 }
 
 void ControllaRiga(const CLI::App& comando) {
@@ -122,9 +124,29 @@ std::optional<std::string> Valore(const CLI::Option* opzione) {
     return opzione->results().front();
 }
 
+namespace {
+std::filesystem::path cartellaProgramma;
+}
+
+void ImpostaCartellaProgramma(const std::filesystem::path& cartella) {
+    cartellaProgramma = cartella;
+}
+
+// Chosen, created and given its first archive only when a command needs it.
+void PreparaCartella() {
+    if (AppDir().empty()) PreparaCartellaDati(AmbienteDelProcesso(cartellaProgramma));
+}
+
 std::filesystem::path PercorsoArchivio(const CLI::Option* archivio) {
-    auto file = Valore(archivio);
-    return file ? std::filesystem::path(*file) : ArchivioPath();
+    if (auto file = Valore(archivio)) return *file;
+    PreparaCartella();
+    return ArchivioPath();
+}
+
+std::filesystem::path PercorsoSerie(const CLI::Option* serie) {
+    if (auto file = Valore(serie)) return *file;
+    PreparaCartella();
+    return SeriePath();
 }
 
 std::int64_t Numero(const std::string& testo, std::int64_t minimo, std::int64_t massimo,

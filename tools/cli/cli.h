@@ -64,8 +64,12 @@ void ControllaRiga(const CLI::App& comando);
 
 // The value of a checked option, or nothing when it was not given.
 std::optional<std::string> Valore(const CLI::Option* opzione);
-// The archive named by --archivio, or Lotto.dat in the program's folder.
+// The folder of the executable, from which the data folder is chosen.
+void ImpostaCartellaProgramma(const std::filesystem::path& cartella);
+// The archive named by --archivio, or Lotto.dat in the data folder.
 std::filesystem::path PercorsoArchivio(const CLI::Option* archivio);
+// The series file named by --file, or Serie in the data folder.
+std::filesystem::path PercorsoSerie(const CLI::Option* serie);
 
 // A whole number from `minimo` to `massimo`, or ErroreUso:
 // "<frase> tra <minimo> e <massimo>, non "<testo>"".

@@ -77,7 +77,7 @@ int main(int argc, char** argv) {
         "con gli stessi calcoli delle finestre del programma.",
         kNome);
     try {
-        ruotario::SetAppDir(CartellaProgramma(argv[0]));
+        ImpostaCartellaProgramma(CartellaProgramma(argv[0]));
         Programma(programma);
         const std::vector<Comando> comandi = {
             Importa(programma), Aggiorna(programma), Esporta(programma), Conta(programma),
@@ -85,7 +85,8 @@ int main(int argc, char** argv) {
         };
         // Set after the commands, which would otherwise repeat it under their own help.
         programma.footer(
-            "Senza --archivio i comandi usano Lotto.dat nella cartella del programma.\n"
+            "Senza --archivio i comandi usano Lotto.dat nella cartella dei dati: quella del\n"
+            "programma se è una sua copia a sé, altrimenti ~/.local/share/ruotario.\n"
             "L'aiuto di ogni comando: " +
             kNome + " COMANDO --help");
         Esegui(programma, comandi, argc, argv);

@@ -57,7 +57,7 @@ Comando Serie(CLI::App& programma) {
                      "Elenca le serie memorizzate come la finestra delle serie, o le modifica");
     auto* file =
         AggiungiOpzione(*riga, "--file", "FILE",
-                        "Il file delle serie (predefinito: Serie nella cartella del programma)");
+                        "Il file delle serie (predefinito: Serie nella cartella dei dati)");
     auto* aggiungi = AggiungiOpzione(*riga, "--aggiungi", "N,N,...",
                                      "Memorizza una nuova serie in fondo all'elenco");
     auto* elimina = AggiungiOpzione(*riga, "--elimina", "K",
@@ -71,7 +71,7 @@ Comando Serie(CLI::App& programma) {
             if (azioni.size() > 1)
                 throw ErroreUso("le opzioni " + azioni[0] + " e " + azioni[1] +
                                 " non si possono usare insieme");
-            const auto percorso = Valore(file) ? std::filesystem::path(*Valore(file)) : SeriePath();
+            const auto percorso = PercorsoSerie(file);
             if (Valore(aggiungi)) {
                 const auto numeri = NumeriSerie(*Valore(aggiungi));
                 Scrivi("Serie salvata come S_" + std::to_string(AccodaSerie(percorso, numeri)) +

@@ -11,6 +11,7 @@
 #include "shell/avvio.h"
 #include "shell/msgbox.h"
 #include "snapshots/fotografo.h"
+#include "store/cartella_dati.h"
 #include "store/io.h"
 
 namespace ruotario::snapshots {
