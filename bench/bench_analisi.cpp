@@ -11,7 +11,7 @@
 
 #include "analysis/analisi.h"
 #include "archivio_bench.h"
-#include "store/archivio.h"
+#include "store/lotto_dat.h"
 #include "store/draw_record.h"
 #include "store/io.h"
 #include "store/module1.h"

@@ -29,7 +29,7 @@ void BM_Visualizza(benchmark::State& stato) {
         LeggiEstrazione();
         VistaEstrazione vista = VistaDi(Module1().CurrentDraw);
         SuperEnalotto super = DerivaSuperEnalotto(ValoriDi(vista.Numeri));
-        Numerazione numeri = NumeraEstrazione(ArchivioPath(), kRecord);
+        Numerazione numeri = NumeraEstrazione(LottoDatPath(), kRecord);
         benchmark::DoNotOptimize(super);
         benchmark::DoNotOptimize(numeri);
     }

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string>
 
-#include "store/archivio.h"
+#include "store/lotto_dat.h"
 #include "store/errore.h"
 #include "store/numeri_serie.h"
 

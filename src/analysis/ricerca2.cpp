@@ -8,10 +8,10 @@
 #include <QTimer>
 
 #include "shell/form41.h"
-#include "shell/mdiform1.h"
+#include "shell/cornice.h"
 #include "shell/msflexgrid.h"
 #include "shell/msgbox.h"
-#include "store/archivio.h"
+#include "store/lotto_dat.h"
 #include "store/errore.h"
 #include "store/module1.h"
 
@@ -39,7 +39,7 @@ class Caricamento {
 };
 
 void AccendiBanner() {
-    if (auto* principale = MDIForm1::Istanza()) principale->AccendiBanner();
+    if (auto* principale = Cornice::Istanza()) principale->AccendiBanner();
 }
 
 }  // namespace
@@ -67,7 +67,7 @@ Ricerca2* Ricerca2::Apri() {
         delete finestra;
         return nullptr;
     }
-    MDIForm1* principale = MDIForm1::Istanza();
+    Cornice* principale = Cornice::Istanza();
     if (!principale) {
         finestra->show();
         return finestra;
@@ -135,7 +135,7 @@ void Ricerca2::FineRicerca(const std::vector<int>& numeri) {
     caricamento->ImpostaValore(0);
     grid_->setFont(QFont("MS Sans Serif", 8));
     auto risultato =
-        AnalizzaArchivio(ArchivioPath(), inizio_, fine_, numeri, [&](std::int64_t passo) {
+        AnalizzaArchivio(LottoDatPath(), inizio_, fine_, numeri, [&](std::int64_t passo) {
             if (passo % kOgniPassi == kOgniPassi - 1)
                 caricamento->ImpostaValore(static_cast<int>(passo));
         });

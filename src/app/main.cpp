@@ -8,8 +8,8 @@
 #include <filesystem>
 #include <optional>
 
-#include "shell/avvio.h"
-#include "shell/mdiform1.h"
+#include "app/avvio.h"
+#include "app/mdiform1.h"
 #include "shell/msgbox.h"
 #include "store/cartella_dati.h"
 #include "store/errore.h"

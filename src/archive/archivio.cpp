@@ -19,8 +19,8 @@
 #include "archive/appunti.h"
 #include "archive/superenalotto.h"
 #include "archive/vista.h"
-#include "shell/archivia_estrazione.h"
-#include "shell/mdiform1.h"
+#include "archive/archivia_estrazione.h"
+#include "shell/cornice.h"
 #include "shell/msflexgrid.h"
 #include "shell/msgbox.h"
 #include "shell/twips.h"
@@ -124,7 +124,7 @@ Archivio* Archivio::Istanza() {
 }
 
 Archivio* Archivio::Apri() {
-    MDIForm1* principale = MDIForm1::Istanza();
+    Cornice* principale = Cornice::Istanza();
     if (istanza) {
         if (principale) principale->Attiva(istanza);
         return istanza;
@@ -381,11 +381,12 @@ void Archivio::Scrivi() {
 // or left of the area, where its caption could not be reached.
 void Archivio::CentraNellaPrincipale() {
     auto* cornice = qobject_cast<QMdiSubWindow*>(parentWidget());
-    MDIForm1* principale = MDIForm1::Istanza();
+    Cornice* principale = Cornice::Istanza();
     if (!cornice || !principale) return;
     cornice->adjustSize();
-    double top = principale->height() / 2.0 - cornice->height() / 2.0;
-    double left = principale->width() / 2.0 - cornice->width() / 2.0;
+    const QWidget* frame = principale->Widget();
+    double top = frame->height() / 2.0 - cornice->height() / 2.0;
+    double left = frame->width() / 2.0 - cornice->width() / 2.0;
     cornice->move(std::max(0, static_cast<int>(left)), std::max(0, static_cast<int>(top)));
 }
 
@@ -413,7 +414,7 @@ void Archivio::Visualizza(int record) {
     grid->SetRedraw(true);
     grid->SetTabStop(false);
 
-    const Numerazione numeri = NumeraEstrazione(ArchivioPath(), record);
+    const Numerazione numeri = NumeraEstrazione(LottoDatPath(), record);
     m.CurrentDrawIndex = static_cast<std::int32_t>(numeri.Cursore);
     m.CurrentDraw = numeri.UltimoLetto;
     label3_->setText(Testo(numeri.Annuale));

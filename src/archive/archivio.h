@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "archive/celle.h"
-#include "shell/mdiform1.h"
+#include "shell/cornice.h"
 
 class QComboBox;
 class QLabel;

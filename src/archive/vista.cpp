@@ -2,7 +2,7 @@
 
 #include <limits>
 
-#include "store/archivio.h"
+#include "store/lotto_dat.h"
 #include "store/calendario.h"
 
 namespace ruotario {

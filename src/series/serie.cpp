@@ -17,7 +17,7 @@
 
 #include "analysis/ricerca2.h"
 #include "shell/banner.h"
-#include "shell/mdiform1.h"
+#include "shell/cornice.h"
 #include "shell/msgbox.h"
 #include "shell/twips.h"
 #include "store/calendario.h"
@@ -216,7 +216,7 @@ Serie* Serie::Istanza() {
 }
 
 Serie* Serie::Apri() {
-    MDIForm1* principale = MDIForm1::Istanza();
+    Cornice* principale = Cornice::Istanza();
     if (istanza) {
         if (principale) principale->Attiva(istanza);
         return istanza;
@@ -331,7 +331,7 @@ void Serie::Command1_Click(int Index) {
             Svuota();
             break;
         case 3:
-            if (auto* principale = MDIForm1::Istanza())
+            if (auto* principale = Cornice::Istanza())
                 principale->ChiudiFinestra(this);
             else
                 close();
@@ -359,7 +359,7 @@ void Serie::Elabora() {
     Ricerca2::Apri();
     if (!vivo) return;
     elaborazione_ = false;
-    if (auto* principale = MDIForm1::Istanza()) principale->AccendiBanner();
+    if (auto* principale = Cornice::Istanza()) principale->AccendiBanner();
 }
 
 void Serie::SalvaSerie() {

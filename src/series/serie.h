@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "series/archivio_serie.h"
+#include "series/file_serie.h"
 
 class QAbstractButton;
 class QComboBox;

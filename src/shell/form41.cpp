@@ -4,7 +4,7 @@
 #include <QProgressBar>
 #include <QVBoxLayout>
 
-#include "shell/mdiform1.h"
+#include "shell/cornice.h"
 #include "shell/twips.h"
 
 namespace ruotario {
@@ -26,8 +26,7 @@ Form41::Form41() : QWidget(nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::Custo
     auto* disposizione = new QVBoxLayout(this);
     disposizione->addWidget(progressBar1_);
     setFixedSize(Twips(4500), Twips(900));
-    if (auto* principale = MDIForm1::Istanza())
-        move(principale->geometry().center() - rect().center());
+    CentraSullaCornice(this);
 }
 
 Form41::~Form41() {

@@ -4,7 +4,7 @@
 
 class QProgressBar;
 
-#include "shell/mdiform1.h"
+#include "shell/cornice.h"
 
 namespace ruotario {
 

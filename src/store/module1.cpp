@@ -1,6 +1,6 @@
 #include "store/module1.h"
 
-#include "store/archivio.h"
+#include "store/lotto_dat.h"
 #include "store/blocco.h"
 #include "store/cartella_dati.h"
 #include "store/io.h"
@@ -19,7 +19,7 @@ void ResetModule1() {
     stato = Module1State{};
 }
 
-std::filesystem::path ArchivioPath() {
+std::filesystem::path LottoDatPath() {
     return AppFile("Lotto.dat");
 }
 
@@ -32,7 +32,7 @@ void ContaEstrazioni() {
     // A count that fails leaves an empty archive, never a stale one.
     stato.CurrentDrawIndex = 0;
     stato.DrawCount = 0;
-    const auto file = ArchivioPath();
+    const auto file = LottoDatPath();
     if (!Io().Size(file)) {
         BloccoCartella blocco(Cartella(file));
         Io().WriteAt(file, 0, {});
@@ -42,11 +42,11 @@ void ContaEstrazioni() {
 }
 
 void LeggiEstrazione() {
-    stato.CurrentDraw = LeggiRecord(ArchivioPath(), stato.CurrentDrawIndex, 1).front();
+    stato.CurrentDraw = LeggiRecord(LottoDatPath(), stato.CurrentDrawIndex, 1).front();
 }
 
 void AccodaEstrazione() {
-    AccodaRecord(ArchivioPath(), {stato.CurrentDraw});
+    AccodaRecord(LottoDatPath(), {stato.CurrentDraw});
 }
 
 }  // namespace ruotario

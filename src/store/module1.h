@@ -32,7 +32,7 @@ Module1State& Module1();
 void ResetModule1();
 
 // "Lotto.dat" in the program's folder.
-std::filesystem::path ArchivioPath();
+std::filesystem::path LottoDatPath();
 
 // Fills WheelCode(1..10) with "BA" .. "VE".
 void CaricaRuote();

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "store/archivio.h"
+#include "store/lotto_dat.h"
 
 namespace ruotario {
 namespace {

@@ -194,10 +194,10 @@ TEST(Analisi, SerieEIntervalliRifiutati) {
     prova::CartellaProva cartella;
     prova::ScriviArchivio({Estr(), Estr({{BA, {9}}}), Estr()});
     for (auto [da, a] : {std::pair(2, 4), {3, 2}, {0, 2}})
-        EXPECT_THROW(AnalizzaArchivio(ArchivioPath(), da, a, {9}), Errore) << da << "-" << a;
+        EXPECT_THROW(AnalizzaArchivio(LottoDatPath(), da, a, {9}), Errore) << da << "-" << a;
     // The range with one read.
     prova::IoGuasto guasto;
-    EXPECT_EQ(AnalizzaArchivio(ArchivioPath(), 2, 3, {9}).Ambata.Rit[BA], 1);
+    EXPECT_EQ(AnalizzaArchivio(LottoDatPath(), 2, 3, {9}).Ambata.Rit[BA], 1);
     EXPECT_EQ(guasto.Chiamate(prova::IoGuasto::Op::Read), 1);
 }
 

@@ -86,7 +86,7 @@ TEST(Ricerca2, GrigliaComeLaTabellaAvanzamentoEAppunti) {
         for (int c = 0; c < grid->Cols(); ++c)
             testata << grid->TextMatrix(0, c);
         EXPECT_EQ(testata.join('|'), intestazioni[voce]);
-        TabellaRisultati tabella(AnalizzaArchivio(ArchivioPath(), 120, 300, serie[voce]));
+        TabellaRisultati tabella(AnalizzaArchivio(LottoDatPath(), 120, 300, serie[voce]));
         int larghezza = 0;
         for (int c = 0; c < grid->Cols(); ++c) {
             EXPECT_EQ(grid->ColWidth(c), c == 0 ? 500 : c <= n ? 380 : 550);
@@ -152,7 +152,7 @@ TEST(Ricerca2, UnErroreNonLasciaNullaAperto) {
         {1, "La serie selezionata non contiene numeri da analizzare.", MsgBoxIcon::Exclamation},
         // Read after the loading window is up: the caption's two dates come first.
         {2,
-         QString::fromStdString("Impossibile leggere il file \"" + ArchivioPath().string() +
+         QString::fromStdString("Impossibile leggere il file \"" + LottoDatPath().string() +
                                 "\": errore di lettura o scrittura sul disco."),
          MsgBoxIcon::Critical},
     };

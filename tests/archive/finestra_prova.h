@@ -13,7 +13,7 @@
 #include <memory>
 
 #include "archive/archivio.h"
-#include "shell/mdiform1.h"
+#include "app/mdiform1.h"
 #include "shell/msflexgrid.h"
 #include "store/module1.h"
 #include "support/archivio_prova.h"

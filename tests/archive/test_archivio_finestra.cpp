@@ -73,7 +73,7 @@ struct Finestra : prova::FinestraArchivio {
     void Inizia(std::vector<DrawRecord> draws = {Estrazione(24, 1, 2003, 1),
                                                  Estrazione(31, 1, 2003, 2)}) {
         Apri(draws);
-        prima = prova::LeggiBytes(ArchivioPath());
+        prima = prova::LeggiBytes(LottoDatPath());
         Clic(archivio->Inserisci());
     }
     void Scrivi(const QString& cifre) { QTest::keyClicks(Griglia(), cifre); }
@@ -103,7 +103,7 @@ struct Finestra : prova::FinestraArchivio {
         EXPECT_EQ(archivio->windowTitle(), "Inserisci Estrazione");
         EXPECT_FALSE(archivio->VScroll1()->isEnabled());
         EXPECT_TRUE(archivio->Combo2(2)->isVisible());
-        EXPECT_EQ(prova::LeggiBytes(ArchivioPath()), prima);
+        EXPECT_EQ(prova::LeggiBytes(LottoDatPath()), prima);
     }
 
     std::string prima;
@@ -307,7 +307,7 @@ TEST_F(Inserimento, DomandePrimaDiPerdereIDati) {
         guasto.Fallisci(prova::IoGuasto::Op::Read, EIO);
         Perdita(Risposta::Yes);
         script.Attendi(
-            QString::fromStdString("Impossibile leggere il file \"" + ArchivioPath().string() +
+            QString::fromStdString("Impossibile leggere il file \"" + LottoDatPath().string() +
                                    "\": errore di lettura o scrittura sul disco."),
             MsgBoxButtons::Ok, MsgBoxIcon::Critical, Risposta::Ok);
         Clic(archivio->Ultima());
@@ -370,7 +370,7 @@ TEST_F(Inserimento, SalvaRifiutaIDatiNonConformiEConSiAccoda) {
             attesa.Numbers(p, w) = static_cast<std::int16_t>(w + (p - 1) * 10);
     attesa.Numbers(1, 1) = attesa.Numbers(1, 8) = 12;
     attesa.Numbers(2, 2) = 5;
-    EXPECT_EQ(prova::LeggiBytes(ArchivioPath()), EncodeDraw(attesa));
+    EXPECT_EQ(prova::LeggiBytes(LottoDatPath()), EncodeDraw(attesa));
     EXPECT_EQ(Archivio::Istanza(), nullptr);  // closed, and the main window reloaded
     EXPECT_EQ(Module1().DrawCount, 1);
 }

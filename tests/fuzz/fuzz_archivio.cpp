@@ -4,7 +4,7 @@
 // numbers are always at least 1 and never more than the records walked.
 #include "archive/vista.h"
 #include "fuzz/comune.h"
-#include "store/archivio.h"
+#include "store/lotto_dat.h"
 #include "store/errore.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t dimensione) {

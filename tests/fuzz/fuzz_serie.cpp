@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "fuzz/comune.h"
-#include "series/archivio_serie.h"
+#include "series/file_serie.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t dimensione) {
     using namespace ruotario;

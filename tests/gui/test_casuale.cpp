@@ -16,7 +16,7 @@
 #include "archive/archivio.h"
 #include "series/serie.h"
 #include "shell/form41.h"
-#include "shell/mdiform1.h"
+#include "app/mdiform1.h"
 #include "shell/msgbox.h"
 #include "store/module1.h"
 #include "support/archivio_prova.h"

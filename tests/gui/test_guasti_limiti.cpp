@@ -17,7 +17,7 @@
 #include "archive/finestra_prova.h"
 #include "series/banco_serie.h"
 #include "shell/form41.h"
-#include "store/archivio.h"
+#include "store/lotto_dat.h"
 #include "store/cartella_dati.h"
 #include "support/io_guasto.h"
 
@@ -74,7 +74,7 @@ struct GuastiArchivio : prova::FinestraArchivio {
     }
     // The archive `dati`, counted afresh, and a draw typed into a new archive window.
     void Riapri(const std::string& dati) {
-        ScriviBytes(ArchivioPath(), dati);
+        ScriviBytes(LottoDatPath(), dati);
         principale->Form_Load();
         principale->mnuEstra()->trigger();
         archivio = Archivio::Istanza();
@@ -87,7 +87,7 @@ struct GuastiArchivio : prova::FinestraArchivio {
     // The save failed and left the file so; nothing changed in the window:
     // entry is on with the typed draw, and the main window takes input.
     void AncoraInInserimento(const std::string& dopo) const {
-        EXPECT_TRUE(LeggiBytes(ArchivioPath()) == dopo);
+        EXPECT_TRUE(LeggiBytes(LottoDatPath()) == dopo);
         EXPECT_TRUE(principale->isEnabled());
         EXPECT_EQ(Archivio::Istanza(), archivio);
         EXPECT_EQ(Module1().EntryPending, 1);
@@ -110,12 +110,12 @@ using Limiti = GuastiArchivio;
 
 TEST_F(GuastiArchivio, UnSalvataggioFallitoNonLasciaMezzoRecordNeBuchi) {
     Apri(prova::Settimanali(3));
-    const std::string prima = LeggiBytes(ArchivioPath());
+    const std::string prima = LeggiBytes(LottoDatPath());
     // Another program shortens the archive while the window shows it: a draw
     // that is gone cannot be shown, the others still can.
     const std::string corto = prima.substr(0, 2 * kDrawRecordSize);
-    ScriviBytes(ArchivioPath(), corto);
-    script.Attendi("Impossibile leggere l'estrazione 3 dal file " + Citato(ArchivioPath()) +
+    ScriviBytes(LottoDatPath(), corto);
+    script.Attendi("Impossibile leggere l'estrazione 3 dal file " + Citato(LottoDatPath()) +
                        ": il file è più corto del previsto.",
                    MsgBoxButtons::Ok, MsgBoxIcon::Critical, MsgBoxResult::Ok);
     for (int record : {1, 3, 2})
@@ -130,12 +130,12 @@ TEST_F(GuastiArchivio, UnSalvataggioFallitoNonLasciaMezzoRecordNeBuchi) {
         SCOPED_TRACE(altro.size());
         Riapri(prima);
         if (altro.empty())
-            std::filesystem::remove(ArchivioPath());
+            std::filesystem::remove(LottoDatPath());
         else
-            ScriviBytes(ArchivioPath(), altro);
+            ScriviBytes(LottoDatPath(), altro);
         Salva();
         EXPECT_EQ(Archivio::Istanza(), nullptr);
-        EXPECT_TRUE(LeggiBytes(ArchivioPath()) == altro + RecordDigitato());
+        EXPECT_TRUE(LeggiBytes(LottoDatPath()) == altro + RecordDigitato());
         EXPECT_EQ(Module1().DrawCount, altro.size() / kDrawRecordSize + 1);
     }
     Riapri(prima);
@@ -155,7 +155,7 @@ TEST_F(GuastiArchivio, UnSalvataggioFallitoNonLasciaMezzoRecordNeBuchi) {
             io.Fallisci(Op::WriteAt, codice);
             io.ScritturaParziale(scritti);
             if (troncamento) io.Fallisci(Op::Truncate, troncamento);
-            Salva(NonSi("scrivere", ArchivioPath(), codice));
+            Salva(NonSi("scrivere", LottoDatPath(), codice));
         }
         AncoraInInserimento(dopo);
     }
@@ -165,10 +165,10 @@ TEST_F(GuastiArchivio, UnSalvataggioFallitoNonLasciaMezzoRecordNeBuchi) {
     {
         prova::IoGuasto io;
         io.Fallisci(Op::Size, EIO, 2);  // the append's own look, then the count's
-        Salva(NonSi("leggere", ArchivioPath(), EIO));
+        Salva(NonSi("leggere", LottoDatPath(), EIO));
     }
     EXPECT_EQ(Archivio::Istanza(), nullptr);
-    EXPECT_EQ(LeggiBytes(ArchivioPath()), prima + RecordDigitato());
+    EXPECT_EQ(LeggiBytes(LottoDatPath()), prima + RecordDigitato());
     EXPECT_EQ(Module1().DrawCount, 0);
     EXPECT_TRUE(principale->isEnabled());
 }
@@ -178,7 +178,7 @@ TEST_F(GuastiArchivio, UnSalvataggioFallitoNonLasciaMezzoRecordNeBuchi) {
 // is the 52nd of its year and the 4th of December, with 79 86 3 10 17 on Bari.
 TEST_F(Limiti, UnArchivioPienoSiSfogliaSiAnalizzaERifiutaLaProssima) {
     Apri(prova::Settimanali(kMaxEstrazioni));
-    const std::string prima = LeggiBytes(ArchivioPath());
+    const std::string prima = LeggiBytes(LottoDatPath());
     ASSERT_EQ(prima.size(), 32767u * kDrawRecordSize);
     EXPECT_EQ(archivio->VScroll1()->maximum(), 32767);
     EXPECT_EQ(Scheda(), "32767 27/12/2498 52 4");

@@ -9,7 +9,7 @@
 
 #include "archive/finestra_prova.h"
 #include "series/banco_serie.h"
-#include "store/archivio.h"
+#include "store/lotto_dat.h"
 #include "tools/esegui.h"
 
 namespace ruotario {
@@ -56,10 +56,10 @@ TEST_F(Percorso, UnaSettimanaDiGioco) {
     // Friday 21 August 2026.
     const std::string dati = RUOTARIO_DATA_DIR;
     const prova::Esito importa =
-        prova::Cli("importa --archivio " + ArchivioPath().string() + " " + dati +
+        prova::Cli("importa --archivio " + LottoDatPath().string() + " " + dati +
                    "/storico_1871_1938.txt " + dati + "/storico.txt");
     ASSERT_EQ(importa.codice, 0) << importa.errori;
-    const std::string prima = prova::LeggiBytes(ArchivioPath());
+    const std::string prima = prova::LeggiBytes(LottoDatPath());
     ASSERT_EQ(prima.size(), 10918u * kDrawRecordSize);
     principale = std::make_unique<MDIForm1>();
     principale->show();
@@ -160,7 +160,7 @@ TEST_F(Percorso, UnaSettimanaDiGioco) {
 
     // The archive is the old file and one record more, the one shown above when
     // it was opened again. "Serie" is there, empty.
-    const std::string dopo = prova::LeggiBytes(ArchivioPath());
+    const std::string dopo = prova::LeggiBytes(LottoDatPath());
     EXPECT_EQ(dopo.size(), prima.size() + 106);
     EXPECT_TRUE(dopo.starts_with(prima)) << "i record di prima sono cambiati";
     EXPECT_EQ(std::filesystem::file_size(SeriePath()), 0u);
@@ -168,7 +168,7 @@ TEST_F(Percorso, UnaSettimanaDiGioco) {
     // What the window showed is what the command-line tool computes.
     const prova::Esito esito =
         prova::Cli("analizza --serie 49,77,5,90,11 --da " + std::to_string(inizio) + " --a " +
-                   std::to_string(fine) + " --archivio " + ArchivioPath().string());
+                   std::to_string(fine) + " --archivio " + LottoDatPath().string());
     ASSERT_EQ(esito.codice, 0) << esito.errori;
     EXPECT_EQ(mostrata, esito.uscita);
 }

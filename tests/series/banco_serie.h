@@ -8,9 +8,9 @@
 #include <ostream>
 
 #include "analysis/ricerca2.h"
-#include "series/archivio_serie.h"
+#include "series/file_serie.h"
 #include "series/serie.h"
-#include "shell/mdiform1.h"
+#include "app/mdiform1.h"
 #include "support/archivio_prova.h"
 
 QT_BEGIN_NAMESPACE

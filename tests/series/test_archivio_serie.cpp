@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "series/archivio_serie.h"
+#include "series/file_serie.h"
 #include "store/errore.h"
 #include "store/module1.h"
 #include "support/archivio_prova.h"

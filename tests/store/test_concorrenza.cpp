@@ -18,8 +18,8 @@
 #include <sstream>
 #include <thread>
 
-#include "series/archivio_serie.h"
-#include "store/archivio.h"
+#include "series/file_serie.h"
+#include "store/lotto_dat.h"
 #include "store/blocco.h"
 #include "store/errore.h"
 #include "store/module1.h"
@@ -145,7 +145,7 @@ std::set<std::string> Nomi(const fs::path& cartella) {
 // delete, by the position they show, the even ones of forty.
 TEST(Concorrenza, ScrittoriSimultaneiNonPerdonoNeSovrascrivonoNulla) {
     CartellaProva cartella;
-    const fs::path lotto = ArchivioPath(), serie = SeriePath();
+    const fs::path lotto = LottoDatPath(), serie = SeriePath();
     const std::string prima = Byte(prova::Settimanali(5));
     ScriviBytes(lotto, prima);
     for (int i = 0; i < 40; ++i)
@@ -219,7 +219,7 @@ TEST(Concorrenza, ScrittoriSimultaneiNonPerdonoNeSovrascrivonoNulla) {
 
 TEST(Concorrenza, FinCheUnAltroTieneLaCartellaNonSiScriveNulla) {
     CartellaProva cartella;
-    const fs::path lotto = ArchivioPath(), serie = SeriePath();
+    const fs::path lotto = LottoDatPath(), serie = SeriePath();
     ScriviBytes(lotto, Byte(prova::Settimanali(3)));
     ScriviBytes(serie, EncodeSerie(Serie(0, 0)) + EncodeSerie(Serie(0, 1)));
     const std::string primaLotto = LeggiBytes(lotto), primaSerie = LeggiBytes(serie);
@@ -283,9 +283,9 @@ TEST(Concorrenza, UnoScrittoreUccisoNonLasciaMaiUnMisto) {
         {"Lotto.dat", Byte(a),
          [&] {
              for (bool nuovo = true;; nuovo = !nuovo)
-                 SostituisciArchivio(ArchivioPath(), nuovo ? b : a, true);
+                 SostituisciArchivio(LottoDatPath(), nuovo ? b : a, true);
          },
-         [&] { SostituisciArchivio(ArchivioPath(), a, true); },
+         [&] { SostituisciArchivio(LottoDatPath(), a, true); },
          [&](Dati dati) { return dati == Byte(a) || dati == Byte(b); },
          [&](Dati) { return Byte(a); }},
         // The old draws and some after them. A kill inside the write may leave
@@ -293,9 +293,9 @@ TEST(Concorrenza, UnoScrittoreUccisoNonLasciaMaiUnMisto) {
         {"Lotto.dat", tre,
          [&] {
              for (std::size_t i = 0; i < accodate.size(); i += 20)
-                 AccodaRecord(ArchivioPath(), {accodate.begin() + i, accodate.begin() + i + 20});
+                 AccodaRecord(LottoDatPath(), {accodate.begin() + i, accodate.begin() + i + 20});
          },
-         [&] { AccodaRecord(ArchivioPath(), {a[3]}); },
+         [&] { AccodaRecord(LottoDatPath(), {a[3]}); },
          [&](Dati dati) {
              return dati.size() >= tre.size() && tutte.substr(0, dati.size()) == dati;
          },
@@ -332,7 +332,7 @@ TEST(Concorrenza, UnoScrittoreUccisoNonLasciaMaiUnMisto) {
 // short, then fails. The file is put back as it was and nothing is left beside it.
 TEST(Concorrenza, UnFileCheNonCresceTornaComEra) {
     CartellaProva cartella;
-    const fs::path lotto = ArchivioPath(), serie = SeriePath();
+    const fs::path lotto = LottoDatPath(), serie = SeriePath();
     const std::string tre = Byte(prova::Settimanali(3)), due = Byte(prova::Settimanali(2));
     const std::string serieDue = EncodeSerie(Serie(0, 0)) + EncodeSerie(Serie(0, 1));
     const std::vector<DrawRecord> nuove = {Segnata(1, 0), Segnata(1, 1), Segnata(1, 2)};
@@ -396,12 +396,12 @@ TEST(Concorrenza, UnaSostituzioneNonSegueICollegamentiSimbolici) {
             fs::create_symlink(fuori.File(bersaglio), cartella.File(nome));
         else
             ScriviBytes(cartella.File(nome), "avanzo");
-        ScriviBytes(ArchivioPath(), Byte(prova::Settimanali(3)));
+        ScriviBytes(LottoDatPath(), Byte(prova::Settimanali(3)));
         ScriviBytes(SeriePath(), EncodeSerie(Serie(0, 0)) + EncodeSerie(Serie(0, 1)));
-        SostituisciArchivio(ArchivioPath(), prova::Settimanali(2), true);
+        SostituisciArchivio(LottoDatPath(), prova::Settimanali(2), true);
         EliminaSerie(SeriePath(), 1);
         const std::string caso = nome + std::string(" -> ") + (bersaglio ? bersaglio : "");
-        EXPECT_EQ(LeggiBytes(ArchivioPath()), Byte(prova::Settimanali(2))) << caso;
+        EXPECT_EQ(LeggiBytes(LottoDatPath()), Byte(prova::Settimanali(2))) << caso;
         EXPECT_EQ(LeggiBytes(SeriePath()), EncodeSerie(Serie(0, 1))) << caso;
         EXPECT_EQ(LeggiBytes(fuori.File("file")) + LeggiBytes(fuori.File("cartella") / "dentro"),
                   "intattointatto")

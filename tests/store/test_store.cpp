@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cerrno>
 
-#include "store/archivio.h"
+#include "store/lotto_dat.h"
 #include "store/calendario.h"
 #include "store/cartella_dati.h"
 #include "store/errore.h"
@@ -54,9 +54,9 @@ TEST(Archivio, SiContanoIRecordInteriESiAccodaSulFrammento) {
     // No archive: an empty one is made.
     ContaEstrazioni();
     EXPECT_EQ(Module1().DrawCount, 0);
-    EXPECT_EQ(std::filesystem::file_size(ArchivioPath()), 0u);
+    EXPECT_EQ(std::filesystem::file_size(LottoDatPath()), 0u);
     for (std::size_t frammento : {0u, 1u, 50u, 105u}) {
-        ScriviBytes(ArchivioPath(), Archivio(3) + std::string(frammento, '\x07'));
+        ScriviBytes(LottoDatPath(), Archivio(3) + std::string(frammento, '\x07'));
         ContaEstrazioni();
         EXPECT_EQ(Module1().DrawCount, 3) << frammento;
         EXPECT_EQ(Module1().CurrentDrawIndex, 3) << frammento;
@@ -65,11 +65,11 @@ TEST(Archivio, SiContanoIRecordInteriESiAccodaSulFrammento) {
     Module1().CurrentDraw = nuova;
     AccodaEstrazione();
     EXPECT_EQ(Module1().DrawCount, 3);  // until the next count
-    EXPECT_EQ(LeggiBytes(ArchivioPath()), Archivio(3) + EncodeDraw(nuova));
+    EXPECT_EQ(LeggiBytes(LottoDatPath()), Archivio(3) + EncodeDraw(nuova));
     // A count gone stale (another program appended meanwhile): the draw goes
     // after the last one there is, over nothing.
     AccodaEstrazione();
-    EXPECT_EQ(LeggiBytes(ArchivioPath()), Archivio(3) + EncodeDraw(nuova) + EncodeDraw(nuova));
+    EXPECT_EQ(LeggiBytes(LottoDatPath()), Archivio(3) + EncodeDraw(nuova) + EncodeDraw(nuova));
     ContaEstrazioni();
     Module1().CurrentDrawIndex = 4;
     LeggiEstrazione();
@@ -83,15 +83,15 @@ TEST(Archivio, SiContanoIRecordInteriESiAccodaSulFrammento) {
     }
     // Past 32,767 draws the file is counted by no one and written by no one.
     const std::string troppe(32768 * kDrawRecordSize, '\0');
-    ScriviBytes(ArchivioPath(), troppe);
+    ScriviBytes(LottoDatPath(), troppe);
     const std::string messaggio =
-        "L'archivio \"" + ArchivioPath().string() +
+        "L'archivio \"" + LottoDatPath().string() +
         "\" contiene 32768 estrazioni, più delle 32767 che il programma può gestire: non viene "
         "usato né modificato. Con \"ruotario-cli esporta\" lo si può salvare come testo.";
     EXPECT_EQ(Fallimento([] { ContaEstrazioni(); }), messaggio);
     EXPECT_EQ(Module1().DrawCount, 0);
     EXPECT_EQ(Fallimento([] { AccodaEstrazione(); }), messaggio);
-    EXPECT_EQ(std::filesystem::file_size(ArchivioPath()), troppe.size());
+    EXPECT_EQ(std::filesystem::file_size(LottoDatPath()), troppe.size());
 }
 
 TEST(Archivio, PosizioniDeiCampiNelRecord) {
@@ -124,25 +124,25 @@ std::vector<std::string> Nomi(const CartellaProva& cartella) {
 // The importer's way of writing: a new file beside it, renamed over it.
 TEST(Archivio, UnaSostituzioneFallitaLasciaIntattoIlVecchio) {
     CartellaProva cartella;
-    ScriviBytes(ArchivioPath(), Archivio(3));
-    EXPECT_EQ(Fallimento([] { SostituisciArchivio(ArchivioPath(), prova::Settimanali(9), false); }),
-              "L'archivio \"" + ArchivioPath().string() +
+    ScriviBytes(LottoDatPath(), Archivio(3));
+    EXPECT_EQ(Fallimento([] { SostituisciArchivio(LottoDatPath(), prova::Settimanali(9), false); }),
+              "L'archivio \"" + LottoDatPath().string() +
                   "\" esiste già: per sostituirlo usare --sovrascrivi.");
     for (auto [op, verbo] : {std::pair{Op::WriteBeside, "scrivere"}, {Op::Rename, "sostituire"}}) {
         prova::IoGuasto guasto;
         guasto.Fallisci(op, ENOSPC);
         guasto.ScritturaParziale(500);
         EXPECT_EQ(
-            Fallimento([] { SostituisciArchivio(ArchivioPath(), prova::Settimanali(9), true); }),
-            "Impossibile " + std::string(verbo) + " il file \"" + ArchivioPath().string() +
+            Fallimento([] { SostituisciArchivio(LottoDatPath(), prova::Settimanali(9), true); }),
+            "Impossibile " + std::string(verbo) + " il file \"" + LottoDatPath().string() +
                 "\": spazio su disco esaurito.");
-        EXPECT_EQ(LeggiBytes(ArchivioPath()), Archivio(3));
+        EXPECT_EQ(LeggiBytes(LottoDatPath()), Archivio(3));
         EXPECT_EQ(Nomi(cartella), std::vector<std::string>{"Lotto.dat"});
     }
     // A copy left by a run that was killed goes with the next replacement.
     ScriviBytes(cartella.File("Lotto.dat.nuovo-abc123"), "mezzo");
-    SostituisciArchivio(ArchivioPath(), prova::Settimanali(9), true);
-    EXPECT_EQ(LeggiBytes(ArchivioPath()), Archivio(9));
+    SostituisciArchivio(LottoDatPath(), prova::Settimanali(9), true);
+    EXPECT_EQ(LeggiBytes(LottoDatPath()), Archivio(9));
     EXPECT_EQ(Nomi(cartella), std::vector<std::string>{"Lotto.dat"});
 }
 
@@ -265,10 +265,10 @@ TEST(CartellaDati, CopiaASeOppureCartellaDellUtente) {
     // The first start makes the user's Lotto.dat; later ones never overwrite it.
     PreparaCartellaDati({bin, std::nullopt, home});
     EXPECT_EQ(AppDir().string(), home + "/.local/share/ruotario");
-    EXPECT_EQ(LeggiBytes(ArchivioPath()), Archivio(2));
-    ScriviBytes(ArchivioPath(), Archivio(5));
+    EXPECT_EQ(LeggiBytes(LottoDatPath()), Archivio(2));
+    ScriviBytes(LottoDatPath(), Archivio(5));
     PreparaCartellaDati({bin, std::nullopt, home});
-    EXPECT_EQ(LeggiBytes(ArchivioPath()), Archivio(5));
+    EXPECT_EQ(LeggiBytes(LottoDatPath()), Archivio(5));
     // A copy of its own keeps its folder as it is.
     PreparaCartellaDati({portatile, std::nullopt, home});
     EXPECT_EQ(AppDir(), portatile);
@@ -314,7 +314,7 @@ TEST(Numerazione, MeseEAnnoContatiAllIndietro) {
         {14, "6 1 8 8"},
     };
     for (const auto& [record, atteso] : casi) {
-        const Numerazione n = NumeraEstrazione(ArchivioPath(), record);
+        const Numerazione n = NumeraEstrazione(LottoDatPath(), record);
         const auto ultimo =
             std::find(draws.begin(), draws.end(), n.UltimoLetto) - draws.begin() + 1;
         EXPECT_EQ(std::to_string(n.Annuale) + " " + std::to_string(n.Mensile) + " " +
@@ -334,11 +334,11 @@ TEST(Numerazione, AnniDi156E300EstrazioniLettiInPocheVolte) {
             for (int giorno = 1; giorno <= giorni; ++giorno)
                 draws.push_back(Estrazione(giorno, mese, anno));
     prova::ScriviArchivio(draws);
-    const Numerazione dicembre = NumeraEstrazione(ArchivioPath(), 156);
+    const Numerazione dicembre = NumeraEstrazione(LottoDatPath(), 156);
     EXPECT_EQ(dicembre.Annuale, 156);
     EXPECT_EQ(dicembre.Mensile, 13);
     prova::IoGuasto conteggio;  // fails nothing, counts the reads
-    const Numerazione n = NumeraEstrazione(ArchivioPath(), 456);
+    const Numerazione n = NumeraEstrazione(LottoDatPath(), 456);
     EXPECT_EQ(n.Annuale, 300);
     EXPECT_EQ(n.Mensile, 25);
     EXPECT_EQ(n.Cursore, 156);

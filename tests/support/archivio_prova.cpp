@@ -63,7 +63,7 @@ void ScriviArchivio(const std::vector<DrawRecord>& draws, const std::filesystem:
 }
 
 void ScriviArchivio(const std::vector<DrawRecord>& draws) {
-    ScriviArchivio(draws, ArchivioPath());
+    ScriviArchivio(draws, LottoDatPath());
 }
 
 std::vector<DrawRecord> Settimanali(int quanti) {

@@ -4,7 +4,7 @@
 
 #include <QApplication>
 
-#include "shell/avvio.h"
+#include "app/avvio.h"
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -4,8 +4,8 @@
 #include <regex>
 
 #include "esegui.h"
-#include "series/archivio_serie.h"
-#include "store/archivio.h"
+#include "series/file_serie.h"
+#include "store/lotto_dat.h"
 #include "store/module1.h"
 #include "store/storico.h"
 #include "support/archivio_prova.h"
@@ -34,7 +34,7 @@ class ProvaCli : public ::testing::Test {
     }
 
     prova::CartellaProva cartella;
-    const std::string file = ArchivioPath().string();
+    const std::string file = LottoDatPath().string();
     const std::string A = " --archivio " + file;
 };
 

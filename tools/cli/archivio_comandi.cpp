@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "cli.h"
-#include "store/archivio.h"
+#include "store/lotto_dat.h"
 #include "store/errore.h"
 #include "store/io.h"
 #include "store/storico.h"

@@ -4,7 +4,7 @@
 #include <charconv>
 #include <cstdio>
 
-#include "series/archivio_serie.h"
+#include "series/file_serie.h"
 #include "store/cartella_dati.h"
 #include "store/errore.h"
 #include "store/module1.h"
@@ -140,7 +140,7 @@ void PreparaCartella() {
 std::filesystem::path PercorsoArchivio(const CLI::Option* archivio) {
     if (auto file = Valore(archivio)) return *file;
     PreparaCartella();
-    return ArchivioPath();
+    return LottoDatPath();
 }
 
 std::filesystem::path PercorsoSerie(const CLI::Option* serie) {

@@ -4,7 +4,7 @@
 
 #include "archive/vista.h"
 #include "cli.h"
-#include "store/archivio.h"
+#include "store/lotto_dat.h"
 #include "store/draw_record.h"
 #include "store/errore.h"
 

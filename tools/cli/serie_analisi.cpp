@@ -5,8 +5,8 @@
 #include "analysis/analisi.h"
 #include "analysis/tabella.h"
 #include "cli.h"
-#include "series/archivio_serie.h"
-#include "store/archivio.h"
+#include "series/file_serie.h"
+#include "store/lotto_dat.h"
 #include "store/errore.h"
 #include "store/io.h"
 

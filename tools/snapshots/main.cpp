@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "shell/avvio.h"
+#include "app/avvio.h"
 #include "shell/msgbox.h"
 #include "snapshots/fotografo.h"
 #include "store/cartella_dati.h"

@@ -1,8 +1,8 @@
 #include <QAction>
 #include <QTimer>
 
-#include "shell/about.h"
-#include "shell/mdiform1.h"
+#include "app/about.h"
+#include "app/mdiform1.h"
 #include "snapshots/fotografo.h"
 
 namespace ruotario::snapshots {

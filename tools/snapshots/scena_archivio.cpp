@@ -7,7 +7,7 @@
 #include <QTest>
 
 #include "archive/archivio.h"
-#include "shell/mdiform1.h"
+#include "app/mdiform1.h"
 #include "shell/msflexgrid.h"
 #include "snapshots/fotografo.h"
 #include "store/module1.h"

@@ -1,4 +1,4 @@
-#include "shell/mdiform1.h"
+#include "app/mdiform1.h"
 #include "snapshots/fotografo.h"
 
 namespace ruotario::snapshots {

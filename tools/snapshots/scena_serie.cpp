@@ -1,9 +1,9 @@
 #include <QMdiArea>
 
 #include "analysis/ricerca2.h"
-#include "series/archivio_serie.h"
+#include "series/file_serie.h"
 #include "series/serie.h"
-#include "shell/mdiform1.h"
+#include "app/mdiform1.h"
 #include "snapshots/fotografo.h"
 #include "store/module1.h"
 

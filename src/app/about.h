@@ -5,7 +5,7 @@
 class QLabel;
 class QPushButton;
 
-#include "shell/mdiform1.h"
+#include "shell/cornice.h"
 
 namespace ruotario {
 

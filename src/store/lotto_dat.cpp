@@ -1,4 +1,4 @@
-#include "store/archivio.h"
+#include "store/lotto_dat.h"
 
 #include <algorithm>
 

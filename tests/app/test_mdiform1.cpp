@@ -11,12 +11,12 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "shell/about.h"
-#include "shell/archivia_estrazione.h"
+#include "app/about.h"
+#include "archive/archivia_estrazione.h"
 #include "shell/form41.h"
-#include "shell/mdiform1.h"
+#include "app/mdiform1.h"
 #include "shell/msgbox.h"
-#include "store/archivio.h"
+#include "store/lotto_dat.h"
 #include "store/module1.h"
 #include "support/archivio_prova.h"
 #include "support/msgbox_script.h"
@@ -98,10 +98,10 @@ TEST(MDIForm1, IlBannerSulleEtichetteVere) {
 
 TEST(MDIForm1, UnArchivioTroppoGrandeSiRifiutaAllAvvio) {
     prova::CartellaProva cartella;
-    prova::ScriviBytes(ArchivioPath(), std::string(32768 * kDrawRecordSize, '\0'));
+    prova::ScriviBytes(LottoDatPath(), std::string(32768 * kDrawRecordSize, '\0'));
     MsgBoxScript script;
     script.Attendi(QString::fromStdString(
-                       "L'archivio \"" + ArchivioPath().string() +
+                       "L'archivio \"" + LottoDatPath().string() +
                        "\" contiene 32768 estrazioni, più delle 32767 che il programma può "
                        "gestire: non viene usato né modificato. Con \"ruotario-cli esporta\" lo "
                        "si può salvare come testo."),
@@ -177,7 +177,7 @@ TEST(ArchiviaEstrazione, SoloIlModo2ConSiAccodaERicarica) {
         SCOPED_TRACE(caso);
         prova::CartellaProva cartella;
         prova::ScriviArchivio(prova::Settimanali(3));
-        const std::string prima = prova::LeggiBytes(ArchivioPath());
+        const std::string prima = prova::LeggiBytes(LottoDatPath());
         MDIForm1 principale;
         principale.show();
         auto* archivio = new QWidget;
@@ -199,7 +199,7 @@ TEST(ArchiviaEstrazione, SoloIlModo2ConSiAccodaERicarica) {
         ArchiviaEstrazione(modo);
 
         const bool accodata = caso == Si;
-        EXPECT_EQ(prova::LeggiBytes(ArchivioPath()),
+        EXPECT_EQ(prova::LeggiBytes(LottoDatPath()),
                   accodata ? prima + EncodeDraw(prova::Estrazione(6, 12, 2026, 5)) : prima);
         EXPECT_EQ(Module1().EntryPending, accodata ? 0 : 1);
         EXPECT_EQ(Module1().DrawCount, accodata ? 4 : 3);

@@ -1,4 +1,4 @@
-#include "series/archivio_serie.h"
+#include "series/file_serie.h"
 
 #include <algorithm>
 

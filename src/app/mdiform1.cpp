@@ -1,4 +1,4 @@
-#include "shell/mdiform1.h"
+#include "app/mdiform1.h"
 
 #include <QAction>
 #include <QApplication>
@@ -14,10 +14,10 @@
 
 #include "archive/archivio.h"
 #include "series/serie.h"
-#include "shell/about.h"
+#include "app/about.h"
 #include "shell/msgbox.h"
 #include "shell/twips.h"
-#include "store/archivio.h"
+#include "store/lotto_dat.h"
 #include "store/errore.h"
 #include "store/module1.h"
 
@@ -55,15 +55,6 @@ class MisureFinestra : public MisureBanner {
 };
 
 }  // namespace
-
-BloccoPrincipale::BloccoPrincipale() : principale_(istanza) {
-    if (principale_) principale_->Trattieni();
-}
-
-void BloccoPrincipale::Rilascia() {
-    if (principale_) principale_->Lascia();
-    principale_ = nullptr;
-}
 
 MDIForm1::MDIForm1(QWidget* parent) : QMainWindow(parent) {
     istanza = this;
@@ -181,9 +172,11 @@ void MDIForm1::ApplicaBanner() {
         banner_.Timer2Enabled ? timer2_->start() : timer2_->stop();
 }
 
-void MDIForm1::Ricarica() {
+void MDIForm1::Nascondi() {
     setVisible(false);
-    QApplication::processEvents();
+}
+
+void MDIForm1::Ricarica() {
     area_->closeAllSubWindows();
     Riposo();
     Form_Load();
@@ -197,13 +190,6 @@ QMdiSubWindow* MDIForm1::AggiungiFinestra(QWidget* widget) {
     widget->setAttribute(Qt::WA_DeleteOnClose);
     finestra->show();
     return finestra;
-}
-
-QWidget* MDIForm1::Finestra(const QString& nome) const {
-    for (QMdiSubWindow* finestra : area_->subWindowList())
-        if (finestra->widget() && finestra->widget()->objectName() == nome)
-            return finestra->widget();
-    return nullptr;
 }
 
 void MDIForm1::Attiva(QWidget* widget) {

@@ -1,4 +1,4 @@
-#include "shell/avvio.h"
+#include "app/avvio.h"
 
 #include <QApplication>
 #include <QFont>

@@ -1,8 +1,9 @@
-#include "shell/archivia_estrazione.h"
+#include "archive/archivia_estrazione.h"
 
 #include <QApplication>
 
-#include "shell/mdiform1.h"
+#include "archive/archivio.h"
+#include "shell/cornice.h"
 #include "shell/msgbox.h"
 #include "store/errore.h"
 #include "store/module1.h"
@@ -20,18 +21,17 @@ void ArchiviaEstrazione(int& Modo) {
         return;
 
     QApplication::processEvents();
-    try {
-        AccodaEstrazione();
-    } catch (const Errore& errore) {
-        // Nothing was written; the typed draw stays in the window.
-        MostraErrore(errore);
-        return;
-    }
+    // A failed append has written nothing; the typed draw stays in the window.
+    if (!Protetto([] { AccodaEstrazione(); })) return;
     Module1().EntryPending = 0;
-    if (auto* principale = MDIForm1::Istanza()) {
-        principale->ChiudiFinestra(principale->Finestra("Archivio"));
-        principale->Ricarica();
-    }
+    Cornice* cornice = Cornice::Istanza();
+    if (!cornice) return;
+    // The archive window goes without asking, then the frame is loaded again
+    // and counts the new draw.
+    cornice->ChiudiFinestra(Archivio::Istanza());
+    cornice->Nascondi();
+    QApplication::processEvents();
+    cornice->Ricarica();
 }
 
 }  // namespace ruotario

@@ -1,4 +1,4 @@
-#include "shell/about.h"
+#include "app/about.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -11,7 +11,7 @@
 
 #include "shell/banner.h"
 #include "shell/disegni.h"
-#include "shell/mdiform1.h"
+#include "app/mdiform1.h"
 #include "shell/msgbox.h"
 #include "shell/registro.h"
 #include "shell/twips.h"
@@ -140,8 +140,7 @@ void About::ImpostaSistema(Registro* registro, Avviatore* avviatore) {
 
 void About::Form_Load() {
     // The main window was disabled as the window loaded (blocco_).
-    if (auto* principale = MDIForm1::Istanza())
-        move(principale->geometry().center() - rect().center());
+    CentraSullaCornice(this);
     setWindowTitle("About " + QString::fromUtf8(kTitoloApplicazione));
     findChild<QLabel*>("Label4")->setText(kAvviso);
     QStringList versione = QCoreApplication::applicationVersion().split('.');

@@ -6,8 +6,8 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "shell/about.h"
-#include "shell/mdiform1.h"
+#include "app/about.h"
+#include "app/mdiform1.h"
 #include "shell/twips.h"
 #include "support/archivio_prova.h"
 #include "support/msgbox_script.h"

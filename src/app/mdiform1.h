@@ -1,10 +1,10 @@
 #pragma once
 
 #include <QMainWindow>
-#include <QPointer>
 #include <memory>
 
 #include "shell/banner.h"
+#include "shell/cornice.h"
 
 class QAction;
 class QFrame;
@@ -16,36 +16,9 @@ class QToolBar;
 
 namespace ruotario {
 
-// A child window that may refuse to close (it holds input not yet saved) is
-// asked first, so that closing the program closes nothing when one refuses.
-class RichiestaChiusura {
-  public:
-    virtual ~RichiestaChiusura() = default;
-    // Asks the user when needed; true when the window may close.
-    virtual bool QueryUnload() = 0;
-};
-
-class MDIForm1;
-
-// Held by a window that acts as a dialog (the loading window, About): from
-// its load the main window takes no input, and its unload lets go, once,
-// however the window goes away. The main window counts its holders and is
-// enabled again only when the last one lets go, in whatever order they do.
-class BloccoPrincipale {
-  public:
-    BloccoPrincipale();
-    ~BloccoPrincipale() { Rilascia(); }
-    BloccoPrincipale(const BloccoPrincipale&) = delete;
-    BloccoPrincipale& operator=(const BloccoPrincipale&) = delete;
-    void Rilascia();
-
-  private:
-    QPointer<MDIForm1> principale_;
-};
-
 // The frame of the whole program: the menu, the banner band along the top and
 // the area that holds the child windows. It counts the archive when it loads.
-class MDIForm1 : public QMainWindow {
+class MDIForm1 : public QMainWindow, public Cornice {
     Q_OBJECT
 
   public:
@@ -70,31 +43,23 @@ class MDIForm1 : public QMainWindow {
     // read is reported and taken as empty.
     void Form_Load();
 
-    // After a draw has been archived: hide, close every child window, count
-    // again, show. The banner returns to its resting state.
-    void Ricarica();
-
-    // Puts `widget` in the frame as a child window and shows it.
-    QMdiSubWindow* AggiungiFinestra(QWidget* widget);
-    // The child window whose widget has this objectName, or nullptr.
-    QWidget* Finestra(const QString& nome) const;
-    // Brings an open child window to the front.
-    void Attiva(QWidget* widget);
-    // Closes the child window holding `widget` (nothing when it is nullptr).
-    // Returns false when the window refused to close.
-    bool ChiudiFinestra(QWidget* widget);
+    // The frame, as the windows see it.
+    QWidget* Widget() override { return this; }
+    QMdiSubWindow* AggiungiFinestra(QWidget* widget) override;
+    void Attiva(QWidget* widget) override;
+    bool ChiudiFinestra(QWidget* widget) override;
+    void AccendiBanner() override;
+    void Nascondi() override;
+    // Closes every child window, counts again and shows; the banner returns
+    // to its resting state.
+    void Ricarica() override;
+    void Trattieni() override;
+    void Lascia() override;
 
     // "Esci": closes the main window with its children; the program ends only
     // when every child agreed to close.
     void mnuexit_Click();
 
-    // Switches the banner's Timer1 on; a timer already running keeps its beat.
-    void AccendiBanner();
-
-    // The dialog windows' hold: disabled from the first Trattieni to the
-    // Lascia that balances the last one.
-    void Trattieni();
-    void Lascia();
 
     // The banner's two timer ticks.
     void Timer1_Timer();
