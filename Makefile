@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: run test sanitize fuzz bench setup build format clean
+.PHONY: run test sanitize fuzz bench setup build format clean setup-package package package-check
 
 setup:
 	@scripts/installa-dipendenze.sh
@@ -50,6 +50,23 @@ bench: setup
 	    -DCMAKE_BUILD_TYPE=Release -DRUOTARIO_BENCH=ON -DRUOTARIO_TESTS=OFF
 	cmake --build build-bench -j $(JOBS) --target ruotario-bench
 	build-bench/bin/ruotario-bench
+
+# The Debian package, from the same build tree: $(BUILD)/deb/ruotario_VERSION_amd64.deb.
+setup-package:
+	@scripts/installa-dipendenze.sh --pacchetto
+
+package: setup-package build
+	rm -f $(BUILD)/deb/*.deb
+	cd $(BUILD) && cpack -G DEB
+	dpkg-deb --info $(BUILD)/deb/*.deb
+
+# The package checked: its desktop entry, its AppStream metadata, lintian (an
+# error fails; warnings and notes are shown). Installing and trying it is
+# packaging/prova-installazione.sh, as root.
+package-check: package
+	desktop-file-validate packaging/example.ruotario.Ruotario.desktop
+	appstreamcli validate --no-net --pedantic packaging/example.ruotario.Ruotario.metainfo.xml
+	lintian --fail-on error --display-info $(BUILD)/deb/*.deb
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

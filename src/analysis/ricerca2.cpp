@@ -7,12 +7,13 @@
 #include <QProgressBar>
 #include <QTimer>
 
-#include "shell/form41.h"
+#include "analysis/modello_risultati.h"
 #include "shell/cornice.h"
-#include "shell/msflexgrid.h"
+#include "shell/form41.h"
 #include "shell/msgbox.h"
-#include "store/lotto_dat.h"
+#include "shell/vista_griglia.h"
 #include "store/errore.h"
+#include "store/lotto_dat.h"
 #include "store/module1.h"
 
 namespace ruotario {
@@ -20,10 +21,6 @@ namespace {
 
 // The progress bar moves every twenty steps, at 19, 39, 59, ...
 constexpr std::int64_t kOgniPassi = 20;
-
-QColor Colore(const Rgb& rgb) {
-    return QColor(rgb.r, rgb.g, rgb.b);
-}
 
 // Unloads the loading window however the analysis ends.
 class Caricamento {
@@ -52,11 +49,13 @@ QPointer<Ricerca2>& AnalysisWindow() {
 Ricerca2::Ricerca2()
     : serie_(Module1().SeriesNumbers), inizio_(Module1().RangeStart), fine_(Module1().RangeEnd) {
     setObjectName("Ricerca2");
-    grid_ = new MSFlexGrid(this);
+    grid_ = new VistaGriglia(this);
     grid_->setObjectName("MSFlexGrid1");
     // Sums wider than a number column keep their digits, as far as the cell shows them.
     grid_->setTextElideMode(Qt::ElideNone);
-    connect(grid_, &MSFlexGrid::MouseDown, this,
+    modello_ = new ModelloRisultati(this);
+    grid_->setModel(modello_);
+    connect(grid_, &VistaGriglia::MouseDown, this,
             [this](int button, int, int, int) { MSFlexGrid1_MouseDown(button); });
 }
 
@@ -90,7 +89,7 @@ bool Ricerca2::Form_Load() {
         m.CurrentDrawIndex = fine_;
         LeggiEstrazione();
         setWindowTitle(QString::fromStdString(TitoloRicerca(serie_, inizio, m.CurrentDraw)));
-        PreparaGriglia(NumeriDellaSerie(serie_));
+        FineRicerca(NumeriDellaSerie(serie_));
     } catch (const Errore& errore) {
         // The loading window goes first, so the main window takes the message.
         Form41::Scarica();
@@ -99,32 +98,6 @@ bool Ricerca2::Form_Load() {
     }
     m.SeriesNumbers.fill(0);
     return riuscito;
-}
-
-void Ricerca2::PreparaGriglia(const std::vector<int>& numeri) {
-    const int n = static_cast<int>(numeri.size());
-    const int colonne = ColonneGriglia(n);
-    grid_->SetRedraw(false);
-    grid_->SetBorderStyle(0);
-    grid_->move(0, 0);
-    grid_->setVisible(true);
-    grid_->SetRows(TabellaRisultati::kRighe);
-    grid_->SetCols(colonne);
-    grid_->SetFixedRows(1);
-    grid_->SetFixedCols(1);
-    int larghezza = 0;
-    for (int c = 0; c < colonne; ++c) {
-        grid_->SetColAlignment(c, Qt::AlignCenter);
-        grid_->SetColWidth(c, TabellaRisultati::LarghezzaColonna(n, c));
-        larghezza += grid_->columnWidth(c);
-    }
-    int altezza = 0;
-    for (int r = 0; r < TabellaRisultati::kRighe; ++r) {
-        grid_->SetRowHeight(r, TabellaRisultati::kAltezzaRiga);
-        altezza += grid_->rowHeight(r);
-    }
-    grid_->resize(larghezza, altezza);
-    FineRicerca(numeri);
 }
 
 void Ricerca2::FineRicerca(const std::vector<int>& numeri) {
@@ -147,24 +120,28 @@ void Ricerca2::FineRicerca(const std::vector<int>& numeri) {
     VisualizzaTutto(risultato);
 }
 
-// Every cell as the results table has it; then the window takes the grid's size.
+// Every cell as the results table has it, the grid in its own sizes at the
+// window's corner; then the window takes the grid's size.
 void Ricerca2::VisualizzaTutto(const RisultatoAnalisi& risultato) {
-    tabella_.emplace(risultato);
-    grid_->SetRedraw(false);
-    for (int r = 0; r < TabellaRisultati::kRighe; ++r)
-        for (int c = 0; c < tabella_->Colonne(); ++c) {
-            const Cella& cella = tabella_->At(r, c);
-            grid_->SetRow(r);
-            grid_->SetCol(c);
-            grid_->SetText(QString::fromStdString(cella.testo));
-            if (cella.sfondo) grid_->SetCellBackColor(Colore(*cella.sfondo));
-            if (cella.colore) grid_->SetCellForeColor(Colore(*cella.colore));
-            if (cella.punti) grid_->SetCellFontSize(*cella.punti);
-        }
-    grid_->SetRow(1);
-    grid_->SetCol(1);
+    grid_->setUpdatesEnabled(false);
+    modello_->Imposta(TabellaRisultati(risultato), grid_->font());
+    const int n = risultato.NumeriSerie();
+    grid_->setFrameShape(QFrame::NoFrame);
+    grid_->SetFisse(1, 1);
+    int larghezza = 0;
+    for (int c = 0; c < modello_->columnCount(); ++c) {
+        grid_->SetColWidth(c, TabellaRisultati::LarghezzaColonna(n, c));
+        larghezza += grid_->columnWidth(c);
+    }
+    int altezza = 0;
+    for (int r = 0; r < TabellaRisultati::kRighe; ++r) {
+        grid_->SetRowHeight(r, TabellaRisultati::kAltezzaRiga);
+        altezza += grid_->rowHeight(r);
+    }
+    grid_->setGeometry(0, 0, larghezza, altezza);
+    grid_->setCurrentIndex(modello_->index(1, 1));
     setFixedSize(grid_->size());
-    grid_->SetRedraw(true);
+    grid_->setUpdatesEnabled(true);
     Form41::Scarica();
     AccendiBanner();
 }
@@ -179,7 +156,7 @@ void Ricerca2::MSFlexGrid1_MouseDown(int Button) {
 void Ricerca2::PrelevaElementi() {
     QClipboard* appunti = QGuiApplication::clipboard();
     appunti->clear();
-    appunti->setText(QString::fromStdString(tabella_->TestoAppunti()));
+    appunti->setText(QString::fromStdString(modello_->Tabella()->TestoAppunti()));
 }
 
 void Ricerca2::closeEvent(QCloseEvent* event) {

@@ -4,14 +4,14 @@
 #include <QWidget>
 #include <array>
 #include <cstdint>
-#include <optional>
 #include <vector>
 
 #include "analysis/tabella.h"
 
 namespace ruotario {
 
-class MSFlexGrid;
+class ModelloRisultati;
+class VistaGriglia;
 
 // The result of one analysis in one grid: the series (SeriesNumbers) over the
 // draws RangeStart..RangeEnd. A new window for every analysis; the analysis
@@ -26,7 +26,7 @@ class Ricerca2 : public QWidget {
     // is nullptr.
     static Ricerca2* Apri();
 
-    MSFlexGrid* MSFlexGrid1() const { return grid_; }
+    VistaGriglia* MSFlexGrid1() const { return grid_; }
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -35,7 +35,6 @@ class Ricerca2 : public QWidget {
     Ricerca2();
 
     bool Form_Load();
-    void PreparaGriglia(const std::vector<int>& numeri);
     void FineRicerca(const std::vector<int>& numeri);
     void VisualizzaTutto(const RisultatoAnalisi& risultato);
     void MSFlexGrid1_MouseDown(int Button);
@@ -46,8 +45,8 @@ class Ricerca2 : public QWidget {
     const std::array<std::int16_t, 21> serie_;
     const std::int16_t inizio_;
     const std::int16_t fine_;
-    MSFlexGrid* grid_;
-    std::optional<TabellaRisultati> tabella_;
+    VistaGriglia* grid_;
+    ModelloRisultati* modello_;
 };
 
 // The analysis window opened last; cleared when an analysis window closes.

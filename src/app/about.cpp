@@ -9,9 +9,9 @@
 #include <QProcess>
 #include <QPushButton>
 
+#include "app/mdiform1.h"
 #include "shell/banner.h"
 #include "shell/disegni.h"
-#include "app/mdiform1.h"
 #include "shell/msgbox.h"
 #include "shell/registro.h"
 #include "shell/twips.h"
@@ -35,10 +35,6 @@ class AvviatoreDiSistema : public Avviatore {
         return QProcess::startDetached(QString::fromStdString(programma), {});
     }
 };
-
-void Posiziona(QWidget* controllo, int left, int top, int width, int height) {
-    controllo->setGeometry(Twips(left), Twips(top), Twips(width), Twips(height));
-}
 
 QLabel* Etichetta(QWidget* genitore, const char* nome, const QString& testo) {
     auto* etichetta = new QLabel(testo, genitore);
@@ -72,23 +68,23 @@ About::About() : QWidget(nullptr, Qt::Dialog | Qt::WindowStaysOnTopHint) {
 
     auto* ok = new QPushButton("OK", this);
     ok->setObjectName("Command1");
-    Posiziona(ok, 480, 3840, 1215, 585);
+    PosizionaTwips(ok, 480, 3840, 1215, 585);
     connect(ok, &QPushButton::clicked, this, &About::Command1_Click);
     ok->setDefault(true);
 
     auto* sysInfo = new QPushButton("&System Info...", this);
     sysInfo->setObjectName("cmdSysInfo");
-    Posiziona(sysInfo, 2160, 3840, 1215, 585);
+    PosizionaTwips(sysInfo, 2160, 3840, 1215, 585);
     connect(sysInfo, &QPushButton::clicked, this, &About::cmdSysInfo_Click);
 
     auto* picture1 = new QLabel(this);
     picture1->setObjectName("Picture1");
-    Posiziona(picture1, 360, 240, 735, 615);
+    PosizionaTwips(picture1, 360, 240, 735, 615);
     picture1->setPixmap(Pallina(32, "R"));
 
     picture2_ = new QLabel(this);
     picture2_->setObjectName("Picture2");
-    Posiziona(picture2_, 3840, 3000, 1530, 1740);
+    PosizionaTwips(picture2_, 3840, 3000, 1530, 1740);
     picture2_->setPixmap(Urna(picture2_->size()));
     picture2_->setMouseTracking(true);
     picture2_->installEventFilter(this);
@@ -98,17 +94,17 @@ About::About() : QWidget(nullptr, Qt::Dialog | Qt::WindowStaysOnTopHint) {
     link->setText(QString("<a href=\"%1\">Il sito ufficiale del Quintario2000</a>").arg(kSitoWeb));
     link->setOpenExternalLinks(true);
     link->setFont(QFont("MS Sans Serif", 8));
-    Posiziona(link, 960, 3360, 2325, 255);
+    PosizionaTwips(link, 960, 3360, 2325, 255);
 
     auto* label1 = Etichetta(this, "Label1", "© 2026 Ruotario Software");
-    Posiziona(label1, 1200, 120, 2300, 435);
+    PosizionaTwips(label1, 1200, 120, 2300, 435);
     auto* label7 = Etichetta(this, "Label7", "Tutti i diritti riservati");
-    Posiziona(label7, 3600, 120, 1770, 435);
+    PosizionaTwips(label7, 3600, 120, 1770, 435);
     label3_ = Etichetta(this, "Label3", "Archivio e analisi delle estrazioni del Lotto");
     label3_->setFont(QFont("Arial", 9.75, QFont::Bold));
-    Posiziona(label3_, 1800, 600, 3270, 435);
+    PosizionaTwips(label3_, 1800, 600, 3270, 435);
     auto* label4 = Etichetta(this, "Label4", QString());
-    Posiziona(label4, 120, 1920, 5250, 975);
+    PosizionaTwips(label4, 120, 1920, 5250, 975);
 
     Form_Load();
 }

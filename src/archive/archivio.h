@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "archive/celle.h"
+#include "archive/inserimento.h"
+#include "archive/superenalotto.h"
 #include "shell/cornice.h"
 
 class QComboBox;
@@ -48,15 +50,9 @@ class Archivio : public QWidget, public RichiestaChiusura {
     QPushButton* Salva() const { return salva_; }
     QPushButton* ClipB() const { return clipB_; }
     QLabel* Label1() const { return label1_; }
-    QLabel* Label2(int i) const { return label2_[i]; }
     QLabel* Label3() const { return label3_; }
     QLabel* Label4() const { return label4_; }
     QComboBox* Combo2(int i) const { return combo2_[i]; }
-
-    // The window's size in twips as laid out, its frame included; its place in
-    // the main window's area once centred there.
-    int AltezzaFinestra() const { return altezza_; }
-    int LarghezzaFinestra() const { return larghezza_; }
 
     // Before the window closes: with a draw being entered, asks whether it may
     // be lost; true when the window may close.
@@ -66,6 +62,7 @@ class Archivio : public QWidget, public RichiestaChiusura {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    // Layout (archivio.cpp).
     void CreaControlli();
     void CreaSchede();
     void Form_Load();
@@ -73,12 +70,14 @@ class Archivio : public QWidget, public RichiestaChiusura {
     void Scrivi();
     void CentraNellaPrincipale();
 
-    // Display and navigation.
+    // Display and navigation (archivio_vista.cpp).
     void VScroll1_Change(int valore);
     void Visualizza(int record);
     void MostraArchivioVuoto();
     void SvuotaDopoErrore();
+    // The Super Enalotto of the draw in the grid: its grid, its red cells.
     void SuperTemp();
+    void MostraSuper(const SuperEnalotto& super);
     void Command1_Click();
     void Ultima_Click();
     void Esc_Click();
@@ -86,13 +85,11 @@ class Archivio : public QWidget, public RichiestaChiusura {
     void TornaANavigazione();
     void ScriviTitolo();
 
-    // Date lists.
+    // Date lists and entry (archivio_inserimento.cpp).
     void Combo2_Click(int indice);
     void Seleziona(int indice, int voce);
     void ScriviGiorni(const QString& mydata);
     void ScriviCellaGiorno(const QString& data);
-
-    // Entry.
     void Inserisci_Click();
     void MSFlexGrid1_GotFocus();
     void MSFlexGrid1_KeyPress(int& keyAscii);
@@ -121,11 +118,8 @@ class Archivio : public QWidget, public RichiestaChiusura {
     std::array<std::vector<QWidget*>, 3> schede_;
 
     QString caption_;
-    int altezza_ = 0;
-    int larghezza_ = 0;
     // The digits typed into the current cell so far.
-    std::array<QString, 2> digitBuffer_;
-    std::uint8_t digitCount_ = 0;
+    Digitazione cifre_;
 };
 
 }  // namespace ruotario

@@ -43,10 +43,6 @@ QFont Verdana(double punti) {
     return carattere;
 }
 
-void Posiziona(QWidget* controllo, int left, int top, int width, int height) {
-    controllo->setGeometry(Twips(left), Twips(top), Twips(width), Twips(height));
-}
-
 // A label that opens the maker's site in the browser when clicked.
 class Collegamento : public QLabel {
   public:
@@ -107,7 +103,7 @@ Serie::Serie() {
     combo1_->setObjectName("Combo1");
     combo1_->setEditable(false);
     combo1_->setFont(Verdana(11.25));
-    Posiziona(combo1_, 120, 240, 10695, 390);
+    PosizionaTwips(combo1_, 120, 240, 10695, 390);
 
     struct Pulsante {
         int indice;
@@ -131,7 +127,7 @@ Serie::Serie() {
         pulsante->setText(QString::fromUtf8(p.testo));
         pulsante->setToolTip(QString::fromUtf8(p.suggerimento));
         pulsante->setFont(Verdana(9.75));
-        Posiziona(pulsante, p.left, p.top, 1455, p.height);
+        PosizionaTwips(pulsante, p.left, p.top, 1455, p.height);
         return pulsante;
     };
     const Pulsante riga1[] = {
@@ -165,7 +161,7 @@ Serie::Serie() {
         barra->setObjectName(nome);
         barra->setSingleStep(1);
         barra->setPageStep(1);
-        Posiziona(barra, 600, top, 2415, 375);
+        PosizionaTwips(barra, 600, top, 2415, 375);
         return barra;
     };
     hScroll1_ = Barra("HScroll1", 2520);
@@ -181,22 +177,22 @@ Serie::Serie() {
         return etichetta;
     };
     label1_ = Etichetta("Label1", "Estrazione Iniziale :", 9.75);
-    Posiziona(label1_, 3480, 2640, 2415, 255);
+    PosizionaTwips(label1_, 3480, 2640, 2415, 255);
     label2_ = Etichetta("Label2", "Estrazione Finale :", 9.75);
-    Posiziona(label2_, 3480, 3240, 2415, 255);
+    PosizionaTwips(label2_, 3480, 3240, 2415, 255);
     label3_ = Etichetta("Label3", "Estrazioni Analizzate :", 9.75);
-    Posiziona(label3_, 6480, 2880, 2190, 240);
+    PosizionaTwips(label3_, 6480, 2880, 2190, 240);
     label6_ = Etichetta("Label6", kPubblicita, 12);
     label6_->setWordWrap(true);
     label6_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Posiziona(label6_, 5640, 3960, 5175, 2295);
+    PosizionaTwips(label6_, 5640, 3960, 5175, 2295);
 
     auto Lista = [this](const char* nome, int left) {
         auto* lista = new QListWidget(this);
         lista->setObjectName(nome);
         lista->setSelectionMode(QAbstractItemView::SingleSelection);
         lista->setFont(Verdana(9.75));
-        Posiziona(lista, left, 3960, 1095, 2940);
+        PosizionaTwips(lista, left, 3960, 1095, 2940);
         return lista;
     };
     list1_ = Lista("List1", 720);
@@ -204,7 +200,7 @@ Serie::Serie() {
 
     link_ = new Collegamento("Il sito ufficiale del Quintario2000", this);
     link_->setObjectName("Link");
-    Posiziona(link_, 6600, 5520, 3765, 495);
+    PosizionaTwips(link_, 6600, 5520, 3765, 495);
 }
 
 Serie::~Serie() {

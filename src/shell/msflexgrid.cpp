@@ -1,12 +1,9 @@
 #include "shell/msflexgrid.h"
 
 #include <QFocusEvent>
-#include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QSignalBlocker>
-#include <QStyledItemDelegate>
 #include <QWheelEvent>
 
 #include "shell/twips.h"
@@ -17,64 +14,12 @@ namespace {
 constexpr int kLarghezzaIniziale = 960;
 constexpr int kAltezzaIniziale = 240;
 
-// Paints each cell's background square and whole: its own colour, or the
-// default (fixed cells grey, the others white). There is no selection
-// highlight, only the focus mark of the current cell.
-class Pittore : public QStyledItemDelegate {
-  public:
-    explicit Pittore(MSFlexGrid* grid) : QStyledItemDelegate(grid), grid_(grid) {}
-
-    void paint(QPainter* painter, const QStyleOptionViewItem& option,
-               const QModelIndex& index) const override {
-        painter->fillRect(option.rect, grid_->BackColorAt(index.row(), index.column()));
-        QStyleOptionViewItem copia(option);
-        copia.state &= ~(QStyle::State_Selected | QStyle::State_HasFocus);
-        copia.palette.setColor(QPalette::Text, Qt::black);
-        QStyledItemDelegate::paint(painter, copia, index);
-        if (option.state & QStyle::State_HasFocus) {
-            // A thin dotted mark, as the grid always drew it, leaving the cell's colour visible.
-            painter->save();
-            painter->setPen(QPen(Qt::black, 1, Qt::DotLine));
-            painter->drawRect(option.rect.adjusted(1, 1, -2, -2));
-            painter->restore();
-        }
-    }
-
-  protected:
-    // The background is already painted, square, edge to edge.
-    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
-        QStyledItemDelegate::initStyleOption(option, index);
-        option->backgroundBrush = Qt::NoBrush;
-    }
-
-  private:
-    MSFlexGrid* grid_;
-};
-
 }  // namespace
 
-MSFlexGrid::MSFlexGrid(QWidget* parent) : QTableWidget(parent) {
-    horizontalHeader()->hide();
-    verticalHeader()->hide();
-    horizontalHeader()->setMinimumSectionSize(1);
-    verticalHeader()->setMinimumSectionSize(1);
-    horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    // The grid is laid out to show what it must; cells past its width (the
-    // draw grid's spare column) are never scrolled into view.
-    setAutoScroll(false);
-    setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setSelectionMode(QAbstractItemView::NoSelection);
-    setTabKeyNavigation(false);
-    setFocusPolicy(Qt::StrongFocus);
-    setItemDelegate(new Pittore(this));
-    setGridStyle(Qt::SolidLine);
-    connect(this, &QTableWidget::currentCellChanged, this,
-            [this](int row, int col, int oldRow, int oldCol) {
-                if (row >= 0 && col >= 0 && (row != oldRow || col != oldCol)) emit RowColChange();
-            });
+MSFlexGrid::MSFlexGrid(QWidget* parent) : QTableWidget(parent), aspetto_(this) {
+    connect(this, &QTableWidget::currentCellChanged, this, [this](int row, int col) {
+        if (row >= 0 && col >= 0) emit RowColChange();
+    });
 }
 
 void MSFlexGrid::SetRows(int rows) {
@@ -88,15 +33,13 @@ void MSFlexGrid::SetCols(int cols) {
 }
 
 void MSFlexGrid::SetFixedRows(int rows) {
-    fixedRows_ = rows;
+    aspetto_.SetFisse(rows, aspetto_.ColonneFisse());
     NormalizzaCorrente();
-    viewport()->update();
 }
 
 void MSFlexGrid::SetFixedCols(int cols) {
-    fixedCols_ = cols;
+    aspetto_.SetFisse(aspetto_.RigheFisse(), cols);
     NormalizzaCorrente();
-    viewport()->update();
 }
 
 void MSFlexGrid::SetRow(int row) {
@@ -105,34 +48,6 @@ void MSFlexGrid::SetRow(int row) {
 
 void MSFlexGrid::SetCol(int col) {
     setCurrentCell(std::max(Row(), 0), col);
-}
-
-QColor MSFlexGrid::CellBackColor() const {
-    return BackColorAt(Row(), Col());
-}
-
-void MSFlexGrid::SetCellBackColor(const QColor& color) {
-    if (auto* cella = Cella(Row(), Col())) cella->setBackground(color);
-}
-
-QColor MSFlexGrid::CellForeColor() const {
-    return ForeColorAt(Row(), Col());
-}
-
-void MSFlexGrid::SetCellForeColor(const QColor& color) {
-    if (auto* cella = Cella(Row(), Col())) cella->setForeground(color);
-}
-
-double MSFlexGrid::CellFontSize() const {
-    return FontSizeAt(Row(), Col());
-}
-
-void MSFlexGrid::SetCellFontSize(double points) {
-    if (auto* cella = Cella(Row(), Col())) {
-        QFont carattere = font();
-        carattere.setPointSizeF(points);
-        cella->setFont(carattere);
-    }
 }
 
 QString MSFlexGrid::TextMatrix(int row, int col) const {
@@ -147,7 +62,11 @@ void MSFlexGrid::SetTextMatrix(int row, int col, const QString& text) {
 QColor MSFlexGrid::BackColorAt(int row, int col) const {
     const QTableWidgetItem* cella = item(row, col);
     if (cella && cella->data(Qt::BackgroundRole).isValid()) return cella->background().color();
-    return IsFixed(row, col) ? DefaultFixedBackColor() : DefaultBackColor();
+    return AspettoGriglia::SfondoPredefinito(aspetto_.Fissa(row, col));
+}
+
+void MSFlexGrid::SetBackColorAt(int row, int col, const QColor& color) {
+    if (auto* cella = Cella(row, col)) cella->setBackground(color);
 }
 
 QColor MSFlexGrid::ForeColorAt(int row, int col) const {
@@ -156,10 +75,8 @@ QColor MSFlexGrid::ForeColorAt(int row, int col) const {
     return QColor(0, 0, 0);
 }
 
-double MSFlexGrid::FontSizeAt(int row, int col) const {
-    const QTableWidgetItem* cella = item(row, col);
-    if (cella && cella->data(Qt::FontRole).isValid()) return cella->font().pointSizeF();
-    return font().pointSizeF();
+void MSFlexGrid::SetForeColorAt(int row, int col, const QColor& color) {
+    if (auto* cella = Cella(row, col)) cella->setForeground(color);
 }
 
 int MSFlexGrid::ColWidth(int col) const {
@@ -235,30 +152,14 @@ void MSFlexGrid::wheelEvent(QWheelEvent* event) {
 }
 
 void MSFlexGrid::mousePressEvent(QMouseEvent* event) {
-    int pulsante = event->button() == Qt::RightButton  ? 2
-                   : event->button() == Qt::LeftButton ? 1
-                                                       : 4;
-    int shift = (event->modifiers() & Qt::ShiftModifier ? 1 : 0) |
-                (event->modifiers() & Qt::ControlModifier ? 2 : 0) |
-                (event->modifiers() & Qt::AltModifier ? 4 : 0);
-    QPoint punto = event->position().toPoint();
-    emit MouseDown(pulsante, shift, punto.x(), punto.y());
-    QModelIndex indice = indexAt(punto);
-    if (indice.isValid() && IsFixed(indice.row(), indice.column())) {
-        // A header cell never becomes current; the grid still takes the focus.
-        if (focusPolicy() != Qt::NoFocus) setFocus(Qt::MouseFocusReason);
-        event->accept();
-        return;
-    }
-    QTableWidget::mousePressEvent(event);
+    const QPoint punto = event->position().toPoint();
+    emit MouseDown(AspettoGriglia::Pulsante(event), AspettoGriglia::Maiuscole(event), punto.x(),
+                   punto.y());
+    if (!aspetto_.PremutaCellaFissa(event)) QTableWidget::mousePressEvent(event);
 }
 
 QModelIndex MSFlexGrid::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
-    QModelIndex indice = QTableWidget::moveCursor(action, modifiers);
-    if (!indice.isValid()) return indice;
-    int r = std::max(indice.row(), std::min(fixedRows_, Rows() - 1));
-    int c = std::max(indice.column(), std::min(fixedCols_, Cols() - 1));
-    return model()->index(r, c);
+    return aspetto_.FuoriDalleFisse(QTableWidget::moveCursor(action, modifiers));
 }
 
 QTableWidgetItem* MSFlexGrid::Cella(int row, int col) {
@@ -288,14 +189,15 @@ void MSFlexGrid::Completa() {
     NormalizzaCorrente();
 }
 
-// A freshly shaped grid starts on its first ordinary cell, as the control
-// itself does; that placement is not a move and raises nothing.
+// A freshly shaped grid starts on its first ordinary cell; that placement is
+// not a move and raises nothing.
 void MSFlexGrid::NormalizzaCorrente() {
     if (Rows() == 0 || Cols() == 0) return;
     int r = Row(), c = Col();
-    if (r >= 0 && c >= 0 && !IsFixed(r, c)) return;
+    if (r >= 0 && c >= 0 && !aspetto_.Fissa(r, c)) return;
     QSignalBlocker blocco(this);
-    setCurrentCell(std::min(fixedRows_, Rows() - 1), std::min(fixedCols_, Cols() - 1));
+    setCurrentCell(std::min(aspetto_.RigheFisse(), Rows() - 1),
+                   std::min(aspetto_.ColonneFisse(), Cols() - 1));
 }
 
 }  // namespace ruotario

@@ -4,14 +4,17 @@
 #include <QTableWidget>
 #include <vector>
 
+#include "shell/aspetto_griglia.h"
+
 namespace ruotario {
 
-// The grid the windows draw on, with the operations they use: rows and columns
-// numbered from 0, leading fixed rows and columns drawn as headers that a
-// click or an arrow key cannot make current, one current cell whose text,
-// colours and font size are read and set, widths and heights in twips, and a
-// repaint switch. Setting the current row or column from code raises
-// RowColChange at once, inside the setter, exactly as a move by the user does.
+// The grid the archive window draws and types on, with the operations it
+// uses: rows and columns numbered from 0, leading fixed rows and columns drawn
+// as headers that a click or an arrow key cannot make current, one current
+// cell whose text is read and set, any cell's text and colours, widths and
+// heights in twips, and a repaint switch. Setting the current row or column
+// from code raises RowColChange at once, inside the setter, exactly as a move
+// by the user does.
 class MSFlexGrid : public QTableWidget {
     Q_OBJECT
 
@@ -22,9 +25,7 @@ class MSFlexGrid : public QTableWidget {
     void SetRows(int rows);
     int Cols() const { return columnCount(); }
     void SetCols(int cols);
-    int FixedRows() const { return fixedRows_; }
     void SetFixedRows(int rows);
-    int FixedCols() const { return fixedCols_; }
     void SetFixedCols(int cols);
 
     int Row() const { return currentRow(); }
@@ -32,22 +33,17 @@ class MSFlexGrid : public QTableWidget {
     int Col() const { return currentColumn(); }
     void SetCol(int col);
 
-    // The current cell.
+    // The current cell's text.
     QString Text() const { return TextMatrix(Row(), Col()); }
     void SetText(const QString& text) { SetTextMatrix(Row(), Col(), text); }
-    QColor CellBackColor() const;
-    void SetCellBackColor(const QColor& color);
-    QColor CellForeColor() const;
-    void SetCellForeColor(const QColor& color);
-    double CellFontSize() const;
-    void SetCellFontSize(double points);
 
     // Any cell, without moving the current one.
     QString TextMatrix(int row, int col) const;
     void SetTextMatrix(int row, int col, const QString& text);
     QColor BackColorAt(int row, int col) const;
+    void SetBackColorAt(int row, int col, const QColor& color);
     QColor ForeColorAt(int row, int col) const;
-    double FontSizeAt(int row, int col) const;
+    void SetForeColorAt(int row, int col, const QColor& color);
 
     // Lengths in twips, read back as they were set.
     int ColWidth(int col) const;
@@ -60,19 +56,12 @@ class MSFlexGrid : public QTableWidget {
     // Empties every cell, its text and its colours.
     void Clear();
 
-    bool Redraw() const { return updatesEnabled(); }
     void SetRedraw(bool on) { setUpdatesEnabled(on); }
     // 0 none, 1 a single line.
     void SetBorderStyle(int style);
     // In or out of the keyboard tab order; a click can always give it the focus.
     bool TabStop() const { return focusPolicy() == Qt::StrongFocus; }
     void SetTabStop(bool on);
-
-    // Default colours: ordinary cells white, fixed ones button grey.
-    static QColor DefaultBackColor() { return QColor(255, 255, 255); }
-    static QColor DefaultFixedBackColor() { return QColor(192, 192, 192); }
-
-    bool IsFixed(int row, int col) const { return row < fixedRows_ || col < fixedCols_; }
 
   signals:
     void GotFocus();
@@ -94,8 +83,7 @@ class MSFlexGrid : public QTableWidget {
     void Completa();
     void NormalizzaCorrente();
 
-    int fixedRows_ = 0;
-    int fixedCols_ = 0;
+    AspettoGriglia aspetto_;
     std::vector<int> colWidths_;
     std::vector<int> rowHeights_;
     std::vector<Qt::Alignment> colAlignments_;

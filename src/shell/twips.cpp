@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QWidget>
 #include <cmath>
 
 namespace ruotario {
@@ -19,8 +20,8 @@ int Twips(double twips) {
     return static_cast<int>(std::lround(twips * PuntiPerPollice() / 1440.0));
 }
 
-double TwipsDaPixel(int pixel) {
-    return pixel * 1440.0 / PuntiPerPollice();
+void PosizionaTwips(QWidget* controllo, int left, int top, int width, int height) {
+    controllo->setGeometry(Twips(left), Twips(top), Twips(width), Twips(height));
 }
 
 }  // namespace ruotario

@@ -11,9 +11,10 @@
 #include "analysis/tabella.h"
 #include "series/banco_serie.h"
 #include "shell/form41.h"
-#include "shell/msflexgrid.h"
 #include "shell/twips.h"
+#include "shell/vista_griglia.h"
 #include "store/module1.h"
+#include "support/cella_vista.h"
 #include "support/io_guasto.h"
 #include "support/msgbox_script.h"
 
@@ -42,7 +43,7 @@ class Avanzamenti : public QObject {
     }
 };
 
-void Clic(MSFlexGrid* grid, Qt::MouseButton pulsante) {
+void Clic(VistaGriglia* grid, Qt::MouseButton pulsante) {
     QTest::mouseClick(grid->viewport(), pulsante, {},
                       grid->visualRect(grid->model()->index(3, 2)).center());
 }
@@ -78,32 +79,34 @@ TEST(Ricerca2, GrigliaComeLaTabellaAvanzamentoEAppunti) {
         EXPECT_EQ(w->windowTitle(), QString(n == 1 ? "27_1" : "Serie_1") +
                                         "   Inizio: 19 - 4 - 1873   Fine: 30 - 9 - 1876     ");
 
-        MSFlexGrid* grid = w->MSFlexGrid1();
-        ASSERT_EQ(grid->Cols(), (std::array{4, 7, 11, 16})[voce]);
-        EXPECT_EQ(grid->Rows(), 13);
+        VistaGriglia* grid = w->MSFlexGrid1();
+        const int colonne = grid->model()->columnCount();
+        ASSERT_EQ(colonne, (std::array{4, 7, 11, 16})[voce]);
+        EXPECT_EQ(grid->model()->rowCount(), 13);
         EXPECT_EQ(grid->font().family(), "MS Sans Serif");
         QStringList testata;
-        for (int c = 0; c < grid->Cols(); ++c)
-            testata << grid->TextMatrix(0, c);
+        for (int c = 0; c < colonne; ++c)
+            testata << prova::TestoCella(grid, 0, c);
         EXPECT_EQ(testata.join('|'), intestazioni[voce]);
         TabellaRisultati tabella(AnalizzaArchivio(LottoDatPath(), 120, 300, serie[voce]));
         int larghezza = 0;
-        for (int c = 0; c < grid->Cols(); ++c) {
-            EXPECT_EQ(grid->ColWidth(c), c == 0 ? 500 : c <= n ? 380 : 550);
-            larghezza += Twips(grid->ColWidth(c));
+        for (int c = 0; c < colonne; ++c) {
+            EXPECT_EQ(grid->columnWidth(c), Twips(c == 0 ? 500 : c <= n ? 380 : 550));
+            larghezza += grid->columnWidth(c);
             for (int r = 0; r < 13; ++r) {
                 const Cella& cella = tabella.At(r, c);
-                EXPECT_EQ(grid->TextMatrix(r, c).toStdString(), cella.testo);
+                const prova::CellaVista vista = prova::LeggiCella(grid, r, c, r == 0 || c == 0);
+                EXPECT_EQ(vista.testo.toStdString(), cella.testo);
                 // Unset colours are the grid's own.
-                Rgb sfondo = cella.sfondo.value_or(grid->IsFixed(r, c) ? Rgb{192, 192, 192}
-                                                                       : Rgb{255, 255, 255});
+                Rgb sfondo = cella.sfondo.value_or(r == 0 || c == 0 ? Rgb{192, 192, 192}
+                                                                    : Rgb{255, 255, 255});
                 Rgb colore = cella.colore.value_or(Rgb{0, 0, 0});
-                EXPECT_EQ(grid->BackColorAt(r, c), QColor(sfondo.r, sfondo.g, sfondo.b));
-                EXPECT_EQ(grid->ForeColorAt(r, c), QColor(colore.r, colore.g, colore.b));
-                EXPECT_EQ(grid->FontSizeAt(r, c), cella.punti.value_or(8));
+                EXPECT_EQ(vista.sfondo, QColor(sfondo.r, sfondo.g, sfondo.b));
+                EXPECT_EQ(vista.colore, QColor(colore.r, colore.g, colore.b));
+                EXPECT_EQ(vista.punti, cella.punti.value_or(8));
             }
         }
-        EXPECT_EQ(grid->RowHeight(12), 400);
+        EXPECT_EQ(grid->rowHeight(12), Twips(400));
         // The window is the grid, in a frame that fits it, at the top-left corner.
         EXPECT_EQ(grid->geometry(), QRect(0, 0, larghezza, 13 * Twips(400)));
         EXPECT_EQ(w->size(), grid->size());
@@ -127,8 +130,8 @@ TEST(Ricerca2, GrigliaComeLaTabellaAvanzamentoEAppunti) {
     EXPECT_EQ(Module1().SeriesText, "-3 -14-27-45-81    S_4");
     EXPECT_EQ(banco.principale.Area()->subWindowList().size(), 5);
     Ricerca2* cinque = AnalysisWindow();
-    EXPECT_EQ(cinque->MSFlexGrid1()->BackColorAt(1, 10), QColor(192, 192, 0));
-    EXPECT_EQ(cinque->MSFlexGrid1()->BackColorAt(11, 7), QColor(0, 0, 255));
+    EXPECT_EQ(prova::LeggiCella(cinque->MSFlexGrid1(), 1, 10, false).sfondo, QColor(192, 192, 0));
+    EXPECT_EQ(prova::LeggiCella(cinque->MSFlexGrid1(), 11, 7, false).sfondo, QColor(0, 0, 255));
     banco.principale.ChiudiFinestra(cinque);
     EXPECT_TRUE(AnalysisWindow().isNull());
 }

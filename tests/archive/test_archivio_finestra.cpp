@@ -230,7 +230,7 @@ TEST_F(Inserimento, InserisciPreparaLaGrigliaEDueCifrePerCella) {
     }
     EXPECT_EQ(Cella(0, 1) + Cella(0, 5) + Cella(2, 0), "Data: venBari");
     EXPECT_EQ(Numeri().join("") + Etichette().join(""), "");
-    EXPECT_EQ(Griglia()->BackColorAt(2, 1), MSFlexGrid::DefaultBackColor());
+    EXPECT_EQ(Griglia()->BackColorAt(2, 1), QColor(255, 255, 255));
     EXPECT_EQ(Super().join("|"), "||||||Jolly|");
     EXPECT_TRUE(Griglia()->hasFocus() && Griglia()->TabStop());
     EXPECT_EQ(Cursore(), std::make_pair(2, 1));

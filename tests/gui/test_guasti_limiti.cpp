@@ -17,8 +17,10 @@
 #include "archive/finestra_prova.h"
 #include "series/banco_serie.h"
 #include "shell/form41.h"
-#include "store/lotto_dat.h"
+#include "shell/vista_griglia.h"
 #include "store/cartella_dati.h"
+#include "store/lotto_dat.h"
+#include "support/cella_vista.h"
 #include "support/io_guasto.h"
 
 namespace ruotario {
@@ -204,11 +206,11 @@ TEST_F(Limiti, UnArchivioPienoSiSfogliaSiAnalizzaERifiutaLaProssima) {
     serie->findChild<QScrollBar*>("HScroll1")->setValue(1);
     QTest::mouseClick(serie->findChild<QWidget*>("Command1_0"), Qt::LeftButton);
     ASSERT_NE(AnalysisWindow(), nullptr);
-    const MSFlexGrid* grid = AnalysisWindow()->MSFlexGrid1();
+    const VistaGriglia* grid = AnalysisWindow()->MSFlexGrid1();
     const std::tuple<int, int, const char*> aMano[] = {
         {0, 1, "79"}, {1, 4, "0"}, {11, 4, "0"}, {1, 5, "1457"}, {2, 5, "1456"}, {12, 5, "14563"}};
     for (const auto& [r, c, testo] : aMano)
-        EXPECT_EQ(grid->TextMatrix(r, c), testo) << r << "," << c;
+        EXPECT_EQ(prova::TestoCella(grid, r, c), testo) << r << "," << c;
 }
 
 // 1991 has 300 draws, the 1st to the 25th of every month, between three

@@ -9,7 +9,9 @@
 
 #include "archive/finestra_prova.h"
 #include "series/banco_serie.h"
+#include "shell/vista_griglia.h"
 #include "store/lotto_dat.h"
+#include "support/cella_vista.h"
 #include "tools/esegui.h"
 
 namespace ruotario {
@@ -37,7 +39,7 @@ struct Percorso : prova::FinestraArchivio {
         Clic(principale->menuBar(), Qt::LeftButton,
              principale->menuBar()->actionGeometry(comando).center());
     }
-    static void ClicCella(MSFlexGrid* g, int r, int c, Qt::MouseButton pulsante = Qt::LeftButton) {
+    static void ClicCella(QTableView* g, int r, int c, Qt::MouseButton pulsante = Qt::LeftButton) {
         Clic(g->viewport(), pulsante, g->visualRect(g->model()->index(r, c)).center());
     }
     // The record number, the date and the weekday of the draw shown.
@@ -139,12 +141,14 @@ TEST_F(Percorso, UnaSettimanaDiGioco) {
     ASSERT_NE(analisi, nullptr);
 
     // The new draw closes the range: the ambo 49-77 came out on Roma there.
-    MSFlexGrid* grid = analisi->MSFlexGrid1();
-    EXPECT_EQ(grid->TextMatrix(8, 7), "0");
+    VistaGriglia* grid = analisi->MSFlexGrid1();
+    EXPECT_EQ(prova::TestoCella(grid, 8, 7), "0");
     std::string mostrata;
-    for (int r = 0; r < grid->Rows(); ++r)
-        for (int c = 0; c < grid->Cols(); ++c)
-            mostrata += grid->TextMatrix(r, c).toStdString() + (c + 1 < grid->Cols() ? "\t" : "\n");
+    const int colonne = grid->model()->columnCount();
+    for (int r = 0; r < grid->model()->rowCount(); ++r)
+        for (int c = 0; c < colonne; ++c)
+            mostrata +=
+                prova::TestoCella(grid, r, c).toStdString() + (c + 1 < colonne ? "\t" : "\n");
 
     // The series goes to the clipboard with a right click; then it is deleted,
     // and the week ends with "Esci".

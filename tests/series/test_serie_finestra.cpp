@@ -6,9 +6,10 @@
 #include <cerrno>
 
 #include "series/banco_serie.h"
-#include "shell/msflexgrid.h"
 #include "shell/twips.h"
+#include "shell/vista_griglia.h"
 #include "store/module1.h"
+#include "support/cella_vista.h"
 #include "support/io_guasto.h"
 #include "support/msgbox_script.h"
 
@@ -215,13 +216,13 @@ TEST(Serie, ElaboraNonSiRipeteMentreLAnalisiSiCarica) {
     QCoreApplication::processEvents();
     ASSERT_NE(AnalysisWindow(), nullptr);
     EXPECT_EQ(b.principale.Area()->subWindowList().size(), 2);  // Serie and one analysis
-    EXPECT_EQ(AnalysisWindow()->MSFlexGrid1()->TextMatrix(0, 1) + " " +
-                  AnalysisWindow()->MSFlexGrid1()->TextMatrix(0, 2),
+    EXPECT_EQ(prova::TestoCella(AnalysisWindow()->MSFlexGrid1(), 0, 1) + " " +
+                  prova::TestoCella(AnalysisWindow()->MSFlexGrid1(), 0, 2),
               "5 17");
     // Once loaded, the next click is an analysis of its own.
     ASSERT_NE(b.Elabora(1), nullptr);
     EXPECT_EQ(b.principale.Area()->subWindowList().size(), 3);
-    EXPECT_EQ(AnalysisWindow()->MSFlexGrid1()->TextMatrix(0, 0), "27");
+    EXPECT_EQ(prova::TestoCella(AnalysisWindow()->MSFlexGrid1(), 0, 0), "27");
 }
 
 }  // namespace

@@ -76,13 +76,12 @@ TEST_F(Griglia, TestoEColoriDellaCellaCorrente) {
     grid.SetRow(2);
     grid.SetCol(1);
     grid.SetText("45");
-    grid.SetCellBackColor(QColor(255, 0, 0));
-    grid.SetCellForeColor(QColor(0, 0, 255));
-    grid.SetCellFontSize(12);
+    grid.SetBackColorAt(2, 1, QColor(255, 0, 0));
+    grid.SetForeColorAt(2, 1, QColor(0, 0, 255));
     EXPECT_EQ(grid.TextMatrix(2, 1), "45");
     EXPECT_EQ(grid.BackColorAt(2, 1), QColor(255, 0, 0));
     EXPECT_EQ(grid.ForeColorAt(2, 1), QColor(0, 0, 255));
-    EXPECT_EQ(grid.FontSizeAt(2, 1), 12);
+    EXPECT_EQ(std::pair(grid.Row(), grid.Col()), std::pair(2, 1));  // colouring moves nothing
     EXPECT_EQ(grid.BackColorAt(0, 1), QColor(192, 192, 192));
     QRect cella = grid.visualRect(grid.model()->index(2, 1));
     EXPECT_EQ(grid.grab().toImage().pixelColor(cella.topRight() + QPoint(-3, 3)),

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QAbstractItemView>
+#include <QBrush>
+#include <QColor>
+#include <QFont>
+
+#include "shell/aspetto_griglia.h"
+
+namespace ruotario::prova {
+
+// A cell of a grid that shows a model, as the grid paints it: its text, its
+// background (the model's, or the grid's default for a fixed or an ordinary
+// cell), its text colour (black unless the model gives one) and its size.
+struct CellaVista {
+    QString testo;
+    QColor sfondo;
+    QColor colore;
+    double punti;
+};
+
+inline CellaVista LeggiCella(const QAbstractItemView* vista, int r, int c, bool fissa) {
+    const QModelIndex indice = vista->model()->index(r, c);
+    const QVariant sfondo = indice.data(Qt::BackgroundRole);
+    const QVariant colore = indice.data(Qt::ForegroundRole);
+    const QVariant carattere = indice.data(Qt::FontRole);
+    return {
+        indice.data().toString(),
+        sfondo.isValid() ? sfondo.value<QBrush>().color()
+                         : AspettoGriglia::SfondoPredefinito(fissa),
+        colore.isValid() ? colore.value<QBrush>().color() : QColor(0, 0, 0),
+        carattere.isValid() ? carattere.value<QFont>().pointSizeF() : vista->font().pointSizeF()};
+}
+
+// The text of a cell.
+inline QString TestoCella(const QAbstractItemView* vista, int r, int c) {
+    return vista->model()->index(r, c).data().toString();
+}
+
+}  // namespace ruotario::prova
