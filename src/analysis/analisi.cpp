@@ -54,10 +54,8 @@ class Scansione {
     // exactly one number; series mode: at least two, three, four) takes back
     // the hit draw's own increment before its delay counts as the longest,
     // then resets the delay; otherwise the longest delay becomes at least the
-    // current one. (Lowering the longest delay to the current one less one on
-    // a wheel without series numbers, which the last comparison raises again
-    // at once, is left out.) Hits and not are told apart by value, not by
-    // branch: they are as frequent as they are unpredictable.
+    // current one. Hits and not are told apart by value, not by branch: they
+    // are as frequent as they are unpredictable.
     void AzzeraRitardi(const Corsie& Sum) {
         for (std::size_t i = 0; i < N; ++i) {
             const std::int32_t soglia = static_cast<std::int32_t>(i) + 2;

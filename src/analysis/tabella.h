@@ -37,7 +37,6 @@ class TabellaRisultati {
     explicit TabellaRisultati(const RisultatoAnalisi& risultato);
 
     int Colonne() const { return colonne_; }
-    int NumeriSerie() const { return n_; }
     const Cella& At(int riga, int colonna) const { return celle_[Indice(riga, colonna)]; }
 
     // Column widths in twips for a series of n numbers: the wheels 500, the

@@ -129,11 +129,6 @@ QString About::TestoVersione(const QString& titolo, int major, int minor, int re
     return QString("%1   %2.%3%4").arg(titolo).arg(major).arg(minor).arg(revision);
 }
 
-void About::ImpostaSistema(Registro* registro, Avviatore* avviatore) {
-    registro_ = registro;
-    avviatore_ = avviatore;
-}
-
 void About::Form_Load() {
     // The main window was disabled as the window loaded (blocco_).
     CentraSullaCornice(this);
@@ -178,11 +173,8 @@ void About::Command1_Click() {
 }
 
 void About::cmdSysInfo_Click() {
-    AvviatoreDiSistema avviatoreDiSistema;
-    auto registroDiSistema = RegistroDiSistema();
-    Registro& registro = registro_ ? *registro_ : *registroDiSistema;
-    Avviatore& avviatore = avviatore_ ? *avviatore_ : avviatoreDiSistema;
-    if (!StartSysInfo(registro, avviatore))
+    AvviatoreDiSistema avviatore;
+    if (!StartSysInfo(*RegistroDiSistema(), avviatore))
         MsgBox(kMsgSysInfo, MsgBoxButtons::Ok, MsgBoxIcon::None);
 }
 

@@ -2,15 +2,11 @@
 
 #include <QWidget>
 
-class QLabel;
-class QPushButton;
-
 #include "shell/cornice.h"
 
-namespace ruotario {
+class QLabel;
 
-class Avviatore;
-class Registro;
+namespace ruotario {
 
 // The About window: title and version drawn as layered text, two pictures,
 // the link to the maker's site and the legal notice. It stays above the main
@@ -27,9 +23,6 @@ class About : public QWidget {
     // "Ruotario   1.00" for version 1.0.0: title, three spaces, major, ".",
     // minor and revision run together.
     static QString TestoVersione(const QString& titolo, int major, int minor, int revision);
-
-    // The registry and the program starter of "&System Info..." (tests put fakes).
-    void ImpostaSistema(Registro* registro, Avviatore* avviatore);
 
     void Command1_Click();
     void cmdSysInfo_Click();
@@ -51,8 +44,6 @@ class About : public QWidget {
     QLabel* label3_;
     QLabel* picture2_;
     QString titolo_;
-    Registro* registro_ = nullptr;
-    Avviatore* avviatore_ = nullptr;
     BloccoPrincipale blocco_;
 };
 

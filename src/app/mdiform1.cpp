@@ -250,8 +250,8 @@ void MDIForm1::resizeEvent(QResizeEvent* event) {
     Form_Resize();
 }
 
-// The banner frame spans the window, and the band is exactly as tall as it. A
-// fixed width would hold the window at its widest: it could no longer shrink.
+// The banner frame spans the window, and the band is exactly as tall as it.
+// Its width is only a maximum, so the window can always be made narrower.
 void MDIForm1::Form_Resize() {
     frame14_->move(0, 0);
     frame14_->setMaximumWidth(width());

@@ -3,11 +3,10 @@
 #include <algorithm>
 
 #include "store/blocco.h"
+#include "store/cartella_dati.h"
 #include "store/draw_record.h"
 #include "store/errore.h"
-#include "store/cartella_dati.h"
 #include "store/io.h"
-#include "store/module1.h"
 
 namespace ruotario {
 namespace {
@@ -169,19 +168,16 @@ std::array<std::int16_t, kMaxNumeriSerie + 1> NumeriDaVoce(const std::string& te
     return numeri;
 }
 
-void caricaSerie() {
-    Module1().SeriesNumbers = NumeriDaVoce(Module1().SeriesText);
-}
-
-void RipristinaNumeriMemorizzati(const SeriesRecord& serie) {
-    auto memorizzati = serie.Numeri();
+std::optional<std::array<std::int16_t, kMaxNumeriSerie + 1>> NumeriFuoriIntervallo(
+    const SeriesRecord& serie) {
+    const auto memorizzati = serie.Numeri();
     if (std::all_of(memorizzati.begin(), memorizzati.end(),
                     [](int n) { return n >= 1 && n <= 90; }))
-        return;
-    auto& numeri = Module1().SeriesNumbers;
-    numeri.fill(0);
+        return std::nullopt;
+    std::array<std::int16_t, kMaxNumeriSerie + 1> numeri{};
     for (std::size_t i = 0; i < memorizzati.size(); ++i)
         numeri[i + 1] = static_cast<std::int16_t>(memorizzati[i]);
+    return numeri;
 }
 
 }  // namespace ruotario

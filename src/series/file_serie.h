@@ -70,13 +70,10 @@ void SvuotaSerie(const std::filesystem::path& file,
 // "R" or two spaces. At most 20 numbers; slots after the last one are 0.
 std::array<std::int16_t, kMaxNumeriSerie + 1> NumeriDaVoce(const std::string& testo);
 
-// Module1().SeriesNumbers from Module1().SeriesText.
-void caricaSerie();
-
-// After caricaSerie, for the stored record the chosen entry lists: when it
-// holds a number outside 1..90, which its two-character listing hides,
-// SeriesNumbers takes the stored numbers instead, so that the analysis
-// refuses them rather than analyse other numbers.
-void RipristinaNumeriMemorizzati(const SeriesRecord& serie);
+// The numbers a stored record holds when one of them lies outside 1..90,
+// which its two-character listing hides: the analysis is then handed these,
+// and refuses them, rather than the other numbers the listing reads back.
+std::optional<std::array<std::int16_t, kMaxNumeriSerie + 1>> NumeriFuoriIntervallo(
+    const SeriesRecord& serie);
 
 }  // namespace ruotario

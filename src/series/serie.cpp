@@ -1,3 +1,5 @@
+// The series window: its controls, how it opens, and the two bars that
+// choose the range of draws. What its buttons do is in serie_comandi.cpp.
 #include "series/serie.h"
 
 #include <QComboBox>
@@ -64,32 +66,12 @@ class Collegamento : public QLabel {
     }
 };
 
-QString Testo(const std::string& testo) {
-    return QString::fromStdString(testo);
-}
-
-void Avviso(const char* testo) {
-    MsgBox(QString::fromUtf8(testo), MsgBoxButtons::Ok, MsgBoxIcon::Exclamation);
-}
-
-bool Conferma(const char* domanda) {
-    return MsgBox(QString::fromUtf8(domanda), MsgBoxButtons::YesNo, MsgBoxIcon::Question) ==
-           MsgBoxResult::Yes;
-}
-
 // A label widens to show its whole text (the free fonts standing in for
 // Verdana run wider); it never shrinks below its designed width.
 void Didascalia(QLabel* etichetta, const QString& testo) {
     etichetta->setText(testo);
     etichetta->resize(std::max(etichetta->width(), etichetta->sizeHint().width()),
                       etichetta->height());
-}
-
-// The first selected row of a list, or -1.
-int Selezionato(const QListWidget* lista) {
-    for (int r = 0; r < lista->count(); ++r)
-        if (lista->item(r)->isSelected()) return r;
-    return -1;
 }
 
 }  // namespace
@@ -169,6 +151,9 @@ Serie::Serie() {
     // valueChanged comes for every change and for every step of a drag.
     connect(hScroll1_, &QScrollBar::valueChanged, this, &Serie::HScroll1_Change);
     connect(hScroll2_, &QScrollBar::valueChanged, this, &Serie::HScroll2_Change);
+    for (QScrollBar* barra : {hScroll1_, hScroll2_})
+        connect(barra, &QScrollBar::sliderPressed, this,
+                [this] { avvisatoNelTrascinamento_ = false; });
 
     auto Etichetta = [this](const char* nome, const char* testo, double punti) {
         auto* etichetta = new QLabel(QString::fromUtf8(testo), this);
@@ -273,139 +258,12 @@ void Serie::RiempiNumeri() {
         list1_->addItem(QString::number(n));
 }
 
-void Serie::Command2_Click(int Index) {
-    switch (Index) {
-        case 0:
-            Seleziona();
-            break;
-        case 1:
-            Ripristina();
-            break;
-        case 2:
-            list2_->clear();
-            RiempiNumeri();
-            break;
-    }
-}
-
-void Serie::Seleziona() {
-    if (list2_->count() >= kMaxNumeriSerie) return Avviso(kMsgTroppiNumeri);
-    int riga = Selezionato(list1_);
-    if (riga < 0) return Avviso("Selezionare un numero dal listato di sinistra");
-    list2_->addItem(list1_->item(riga)->text());
-    delete list1_->takeItem(riga);
-    list1_->clearSelection();  // the next number is picked anew
-}
-
-void Serie::Ripristina() {
-    int riga = Selezionato(list2_);
-    if (riga < 0) return Avviso("Selezionare un numero dal listato di destra");
-    const QString testo = list2_->item(riga)->text();
-    const int numero = testo.toInt();
-    int posizione = numero - 1;
-    // Smaller numbers still on the right leave that position past the end:
-    // the number goes before the first larger one instead.
-    if (posizione > list1_->count()) {
-        posizione = 0;
-        while (posizione < list1_->count() && list1_->item(posizione)->text().toInt() < numero)
-            ++posizione;
-    }
-    list1_->insertItem(posizione, testo);
-    delete list2_->takeItem(riga);
-    list2_->clearSelection();
-}
-
-void Serie::Command1_Click(int Index) {
-    switch (Index) {
-        case 0:
-            Elabora();
-            break;
-        case 1:
-            Elimina();
-            break;
-        case 2:
-            Svuota();
-            break;
-        case 3:
-            if (auto* principale = Cornice::Istanza())
-                principale->ChiudiFinestra(this);
-            else
-                close();
-            break;
-        case 4:
-            if (list2_->count() == 0)
-                Avviso(kMsgSerieVuota);
-            else
-                SalvaSerie();
-            break;
-    }
-}
-
-void Serie::Elabora() {
-    // The analysis window yields once while it loads: a click that comes then
-    // is not a second analysis begun inside the first.
-    if (elaborazione_) return;
-    const int indice = combo1_->currentIndex();
-    Module1().SeriesText = combo1_->currentText().toStdString();
-    caricaSerie();
-    if (indice >= 0 && indice < static_cast<int>(serie_.size()))
-        RipristinaNumeriMemorizzati(serie_[indice]);
-    QPointer<Serie> vivo(this);
-    elaborazione_ = true;
-    Ricerca2::Apri();
-    if (!vivo) return;
-    elaborazione_ = false;
-    if (auto* principale = Cornice::Istanza()) principale->AccendiBanner();
-}
-
-void Serie::SalvaSerie() {
-    if (!Conferma("Salvare Serie ?")) return;
-    std::vector<int> numeri;
-    for (int r = 0; r < list2_->count(); ++r)
-        numeri.push_back(list2_->item(r)->text().toInt());
-    const bool fatto = Protetto([&] { AccodaSerie(SeriePath(), numeri); });
-    CaricaSerieArchivio(fatto);
-}
-
-void Serie::Elimina() {
-    if (!Conferma(" Eliminare Serie selezionata ?")) return;
-    const int indice = combo1_->currentIndex();
-    bool fatto = true;
-    if (indice >= 0 && indice < static_cast<int>(serie_.size()))
-        fatto = Protetto([&] { EliminaSerie(SeriePath(), indice + 1, serie_[indice]); });
-    CaricaSerieArchivio(fatto);
-}
-
-void Serie::Svuota() {
-    if (!Conferma(" Eliminare tutte le Serie in Archivio ?")) return;
-    const bool fatto = Protetto([&] { SvuotaSerie(SeriePath(), serie_); });
-    CaricaSerieArchivio(fatto);
-}
-
-void Serie::CaricaSerieArchivio(bool avvisa) {
-    combo1_->clear();
-    try {
-        serie_ = ElencaSerie(SeriePath());
-    } catch (const Errore& errore) {
-        serie_.clear();
-        if (avvisa) MostraErrore(errore);
-    }
-    for (const std::string& voce : VociSerie(serie_))
-        combo1_->addItem(Testo(voce));
-    combo1_->setCurrentIndex(combo1_->count() - 1);
-    const bool ci = !serie_.empty();
-    // Without draws there is nothing to analyse.
-    command1_[0]->setEnabled(ci && Module1().DrawCount > 0);
-    command1_[1]->setEnabled(ci);
-    command1_[2]->setEnabled(ci);
-}
-
 void Serie::HScroll1_Change() {
     if (hScroll1_->value() > hScroll2_->value()) hScroll2_->setValue(hScroll1_->value());
     Module1().RangeStart = static_cast<std::int16_t>(hScroll1_->value());
     Module1().CurrentDrawIndex = Module1().RangeStart;
     if (!PrelevaData()) return;
-    Didascalia(label1_, Testo(DrawWeekday + ", " + DrawDate));
+    Didascalia(label1_, QString::fromStdString(DrawWeekday + ", " + DrawDate));
     AggiornaConteggio();
 }
 
@@ -414,7 +272,7 @@ void Serie::HScroll2_Change() {
     Module1().RangeEnd = static_cast<std::int16_t>(hScroll2_->value());
     Module1().CurrentDrawIndex = Module1().RangeEnd;
     if (!PrelevaData()) return;
-    Didascalia(label2_, Testo(DrawWeekday + ", " + DrawDate));
+    Didascalia(label2_, QString::fromStdString(DrawWeekday + ", " + DrawDate));
     AggiornaConteggio();
 }
 
@@ -427,7 +285,10 @@ bool Serie::PrelevaData() {
     try {
         LeggiEstrazione();
     } catch (const Errore& errore) {
-        MostraErrore(errore);
+        // A drag runs the handlers at every step: one box speaks for the whole drag.
+        const bool trascina = hScroll1_->isSliderDown() || hScroll2_->isSliderDown();
+        if (!trascina || !avvisatoNelTrascinamento_) MostraErrore(errore);
+        avvisatoNelTrascinamento_ = trascina;
         return false;
     }
     const DrawRecord& d = Module1().CurrentDraw;

@@ -43,6 +43,8 @@ class Serie : public QWidget {
     // Lists the series the file holds. After an operation that failed and
     // said why, a listing that fails again says nothing more.
     void CaricaSerieArchivio(bool avvisa = true);
+    // SeriesNumbers from SeriesText, the entry chosen for the analysis.
+    void caricaSerie();
     void SalvaSerie();
 
     void Elabora();
@@ -70,6 +72,8 @@ class Serie : public QWidget {
     std::vector<SeriesRecord> serie_;
     // An analysis window is loading.
     bool elaborazione_ = false;
+    // A draw that could not be read was reported during the drag under way.
+    bool avvisatoNelTrascinamento_ = false;
     // The draw PrelevaData read last.
     std::string DrawDate;
     std::string DrawWeekday;

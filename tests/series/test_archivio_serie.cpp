@@ -41,17 +41,11 @@ TEST(SeriesEntry, TestiDellElencoERiletturaDeiNumeri) {
     EXPECT_EQ(NumeriDaVoce("8 9  10"), (Numeri{0, 8, 9}));
     EXPECT_EQ(NumeriDaVoce("1S2"), (Numeri{0, 1}));
 
-    Module1().SeriesText = "-5 -12-47    S_3";
-    Module1().SeriesNumbers[4] = 9;
-    caricaSerie();
-    EXPECT_EQ(Module1().SeriesNumbers, (Numeri{0, 5, 12, 47}));
     // 123 lists as "12": the stored numbers go to the analysis, which refuses them.
     SeriesRecord danneggiata = Serie({123, 5});
-    Module1().SeriesText = SeriesEntry(danneggiata, 1);
-    EXPECT_EQ(Module1().SeriesText, "-12-5     S_1");
-    caricaSerie();
-    RipristinaNumeriMemorizzati(danneggiata);
-    EXPECT_EQ(Module1().SeriesNumbers, (Numeri{0, 123, 5}));
+    EXPECT_EQ(SeriesEntry(danneggiata, 1), "-12-5     S_1");
+    EXPECT_EQ(NumeriFuoriIntervallo(danneggiata), (Numeri{0, 123, 5}));
+    EXPECT_EQ(NumeriFuoriIntervallo(Serie({90, 1})), std::nullopt);
 }
 
 // The message `azione` fails with.

@@ -8,6 +8,7 @@
 #include "series/banco_serie.h"
 #include "shell/twips.h"
 #include "shell/vista_griglia.h"
+#include "store/lotto_dat.h"
 #include "store/module1.h"
 #include "support/cella_vista.h"
 #include "support/io_guasto.h"
@@ -223,6 +224,30 @@ TEST(Serie, ElaboraNonSiRipeteMentreLAnalisiSiCarica) {
     ASSERT_NE(b.Elabora(1), nullptr);
     EXPECT_EQ(b.principale.Area()->subWindowList().size(), 3);
     EXPECT_EQ(prova::TestoCella(AnalysisWindow()->MSFlexGrid1(), 0, 0), "27");
+}
+
+// A draw that cannot be read while a bar is dragged: one box for the drag,
+// however many steps it takes; a click on the bar afterwards has its own.
+TEST(Serie, UnTrascinamentoSuEstrazioniIlleggibiliDaUnSoloAvviso) {
+    BancoSerie b(10, {});
+    const std::string tutto = prova::LeggiBytes(LottoDatPath());
+    prova::ScriviBytes(LottoDatPath(), tutto.substr(0, 6 * kDrawRecordSize));
+    auto Illeggibile = [](int record) {
+        return QString::fromStdString("Impossibile leggere l'estrazione " +
+                                      std::to_string(record) + " dal file \"" +
+                                      LottoDatPath().string() +
+                                      "\": il file è più corto del previsto.");
+    };
+    prova::MsgBoxScript script;
+    script.Attendi(Illeggibile(9), Ok, MsgBoxIcon::Critical, MsgBoxResult::Ok);
+    script.Attendi(Illeggibile(8), Ok, MsgBoxIcon::Critical, MsgBoxResult::Ok);
+    auto* barra = b.C<QScrollBar>("HScroll2");
+    barra->setSliderDown(true);
+    for (int valore : {9, 8, 7, 9})
+        barra->setValue(valore);
+    barra->setSliderDown(false);
+    barra->setValue(8);
+    EXPECT_TRUE(script.Esaurito());
 }
 
 }  // namespace
