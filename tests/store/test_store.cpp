@@ -44,7 +44,7 @@ std::string Archivio(int quanti) {
     return dati;
 }
 
-TEST(Archivio, SiContanoIRecordInteriESiAccodaSulFrammento) {
+TEST(LottoDat, SiContanoIRecordInteriESiAccodaSulFrammento) {
     CartellaProva cartella;
     CaricaRuote();
     std::string codici;
@@ -94,7 +94,7 @@ TEST(Archivio, SiContanoIRecordInteriESiAccodaSulFrammento) {
     EXPECT_EQ(std::filesystem::file_size(LottoDatPath()), troppe.size());
 }
 
-TEST(Archivio, PosizioniDeiCampiNelRecord) {
+TEST(LottoDat, PosizioniDeiCampiNelRecord) {
     DrawRecord draw = prova::EstrazioneVuota(7, 1, 1871);
     draw.Numbers(1, 1) = 11;
     draw.Numbers(5, 1) = 15;
@@ -122,7 +122,7 @@ std::vector<std::string> Nomi(const CartellaProva& cartella) {
 }
 
 // The importer's way of writing: a new file beside it, renamed over it.
-TEST(Archivio, UnaSostituzioneFallitaLasciaIntattoIlVecchio) {
+TEST(LottoDat, UnaSostituzioneFallitaLasciaIntattoIlVecchio) {
     CartellaProva cartella;
     ScriviBytes(LottoDatPath(), Archivio(3));
     EXPECT_EQ(Fallimento([] { SostituisciArchivio(LottoDatPath(), prova::Settimanali(9), false); }),

@@ -59,7 +59,7 @@ std::string Fallimento(Azione azione) {
     return "nessun errore";
 }
 
-TEST(ArchivioSerie, ElencoAccodaEFrammentoFinale) {
+TEST(FileSerie, ElencoAccodaEFrammentoFinale) {
     prova::CartellaProva cartella;
     const auto file = SeriePath();
     EXPECT_EQ(VociSerie(ElencaSerie(file)), Voci{"  Non ci sono Serie da Visualizzare "});
@@ -91,7 +91,7 @@ TEST(ArchivioSerie, ElencoAccodaEFrammentoFinale) {
     EXPECT_EQ(LeggiSerie(file).size(), 4u);
 }
 
-TEST(ArchivioSerie, EliminaUnaOTutteSoloSeSonoQuelleMostrate) {
+TEST(FileSerie, EliminaUnaOTutteSoloSeSonoQuelleMostrate) {
     prova::CartellaProva cartella;
     const auto file = SeriePath();
     Scrivi({Serie({1}), Serie({2}), Serie({3, 33}), Serie({4})});
