@@ -60,12 +60,14 @@ package: setup-package build
 	cd $(BUILD) && cpack -G DEB
 	dpkg-deb --info $(BUILD)/deb/*.deb
 
-# The package checked: its desktop entry, its AppStream metadata, lintian (an
-# error fails; warnings and notes are shown). Installing and trying it is
-# packaging/prova-installazione.sh, as root.
+# The package checked as it ships: its desktop entry, its AppStream metadata
+# with the entry it launches, lintian (an error fails; warnings and notes are
+# shown). Installing and trying it is packaging/prova-installazione.sh, as root.
 package-check: package
-	desktop-file-validate packaging/example.ruotario.Ruotario.desktop
-	appstreamcli validate --no-net --pedantic packaging/example.ruotario.Ruotario.metainfo.xml
+	rm -rf $(BUILD)/deb/contenuto
+	dpkg-deb --extract $(BUILD)/deb/*.deb $(BUILD)/deb/contenuto
+	desktop-file-validate $(BUILD)/deb/contenuto/usr/share/applications/*.desktop
+	appstreamcli validate-tree --no-net --pedantic $(BUILD)/deb/contenuto
 	lintian --fail-on error --display-info $(BUILD)/deb/*.deb
 
 format:

@@ -8,6 +8,8 @@
 namespace ruotario {
 namespace {
 
+using prova::Fallimento;
+
 using Voci = std::vector<std::string>;
 using Numeri = std::array<std::int16_t, 21>;
 
@@ -46,17 +48,6 @@ TEST(SeriesEntry, TestiDellElencoERiletturaDeiNumeri) {
     EXPECT_EQ(SeriesEntry(danneggiata, 1), "-12-5     S_1");
     EXPECT_EQ(NumeriFuoriIntervallo(danneggiata), (Numeri{0, 123, 5}));
     EXPECT_EQ(NumeriFuoriIntervallo(Serie({90, 1})), std::nullopt);
-}
-
-// The message `azione` fails with.
-template <typename Azione>
-std::string Fallimento(Azione azione) {
-    try {
-        azione();
-    } catch (const Errore& errore) {
-        return errore.what();
-    }
-    return "nessun errore";
 }
 
 TEST(FileSerie, ElencoAccodaEFrammentoFinale) {

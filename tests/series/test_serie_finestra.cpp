@@ -233,9 +233,8 @@ TEST(Serie, UnTrascinamentoSuEstrazioniIlleggibiliDaUnSoloAvviso) {
     const std::string tutto = prova::LeggiBytes(LottoDatPath());
     prova::ScriviBytes(LottoDatPath(), tutto.substr(0, 6 * kDrawRecordSize));
     auto Illeggibile = [](int record) {
-        return QString::fromStdString("Impossibile leggere l'estrazione " +
-                                      std::to_string(record) + " dal file \"" +
-                                      LottoDatPath().string() +
+        return QString::fromStdString("Impossibile leggere l'estrazione " + std::to_string(record) +
+                                      " dal file \"" + LottoDatPath().string() +
                                       "\": il file è più corto del previsto.");
     };
     prova::MsgBoxScript script;

@@ -19,14 +19,16 @@
 #include <thread>
 
 #include "series/file_serie.h"
-#include "store/lotto_dat.h"
 #include "store/blocco.h"
 #include "store/errore.h"
+#include "store/lotto_dat.h"
 #include "store/module1.h"
 #include "support/archivio_prova.h"
 
 namespace ruotario {
 namespace {
+
+using prova::Fallimento;
 
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
@@ -76,16 +78,6 @@ int Attendi(const Figlio& figlio) {
     int stato = 0;
     ::waitpid(figlio.pid, &stato, 0);
     return WIFEXITED(stato) ? WEXITSTATUS(stato) : 100 + WTERMSIG(stato);
-}
-
-template <typename Azione>
-std::string Fallimento(Azione azione) {
-    try {
-        azione();
-    } catch (const Errore& errore) {
-        return errore.what();
-    }
-    return "nessun errore";
 }
 
 // "<segno> id " for a write that succeeded, "- id " for one that was refused.

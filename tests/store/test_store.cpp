@@ -5,10 +5,10 @@
 #include <algorithm>
 #include <cerrno>
 
-#include "store/lotto_dat.h"
 #include "store/calendario.h"
 #include "store/cartella_dati.h"
 #include "store/errore.h"
+#include "store/lotto_dat.h"
 #include "store/module1.h"
 #include "store/numerazione.h"
 #include "store/storico.h"
@@ -18,23 +18,14 @@
 namespace ruotario {
 namespace {
 
+using prova::Fallimento;
+
 using namespace std::string_literals;
 using prova::CartellaProva;
 using prova::Estrazione;
 using prova::LeggiBytes;
 using prova::ScriviBytes;
 using Op = prova::IoGuasto::Op;
-
-// The message `azione` fails with.
-template <typename Azione>
-std::string Fallimento(Azione azione) {
-    try {
-        azione();
-    } catch (const Errore& errore) {
-        return errore.what();
-    }
-    return "nessun errore";
-}
 
 // The bytes of Settimanali(quanti), record after record.
 std::string Archivio(int quanti) {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "store/draw_record.h"
+#include "store/errore.h"
 
 namespace ruotario::prova {
 
@@ -42,6 +43,17 @@ void ScriviArchivio(const std::vector<DrawRecord>& draws);
 std::vector<DrawRecord> Settimanali(int quanti);
 
 std::string LeggiBytes(const std::filesystem::path& file);
+
+// The message `azione` fails with, or "nessun errore".
+template <typename Azione>
+std::string Fallimento(Azione azione) {
+    try {
+        azione();
+    } catch (const Errore& errore) {
+        return errore.what();
+    }
+    return "nessun errore";
+}
 void ScriviBytes(const std::filesystem::path& file, const std::string& dati);
 
 }  // namespace ruotario::prova
