@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QProcess>
 #include <QPushButton>
+#include <algorithm>
 
 #include "app/mdiform1.h"
 #include "shell/banner.h"
@@ -22,9 +23,10 @@ namespace {
 About* istanza = nullptr;
 
 constexpr const char* kAvviso =
-    "Attenzione: questo programma è tutelato dalle leggi sul diritto d'autore. La riproduzione "
-    "o la distribuzione non autorizzata, anche parziale, è perseguibile a norma di legge. I "
-    "risultati delle analisi hanno valore soltanto statistico e non garantiscono alcuna vincita.";
+    "Questo programma è software libero: lo si può ridistribuire e modificare secondo i termini "
+    "della GNU General Public License, versione 3 o successiva. È distribuito senza alcuna "
+    "garanzia. I risultati delle analisi hanno valore soltanto statistico e non garantiscono "
+    "alcuna vincita.";
 
 class AvviatoreDiSistema : public Avviatore {
   public:
@@ -50,10 +52,12 @@ QPixmap Urna(QSize dimensione) {
     disegno.fill(QColor(192, 192, 192));
     QPainter pittore(&disegno);
     const QString numeri[] = {"7", "90", "45", "12", "33"};
-    int lato = dimensione.width() / 2;
+    // Two columns, the middle balls stepped in, all of them inside the picture.
+    const int lato = dimensione.width() * 9 / 20;
     for (int i = 0; i < 5; ++i) {
-        int x = (i % 2) * lato + (i / 2 % 2) * lato / 4;
-        int y = i * (dimensione.height() - lato) / 4;
+        const int rientro = (i / 2 % 2) * lato / 4;
+        const int x = i % 2 == 0 ? rientro : dimensione.width() - lato - rientro;
+        const int y = i * (dimensione.height() - lato) / 4;
         pittore.drawPixmap(x, y, Pallina(lato, numeri[i]));
     }
     return disegno;
@@ -75,6 +79,9 @@ About::About() : QWidget(nullptr, Qt::Dialog | Qt::WindowStaysOnTopHint) {
     auto* sysInfo = new QPushButton("&System Info...", this);
     sysInfo->setObjectName("cmdSysInfo");
     PosizionaTwips(sysInfo, 2160, 3840, 1215, 585);
+    // The free font standing in for MS Sans Serif runs wider: the button
+    // widens to show its whole caption, towards the picture beside it.
+    sysInfo->resize(std::max(sysInfo->width(), sysInfo->sizeHint().width()), sysInfo->height());
     connect(sysInfo, &QPushButton::clicked, this, &About::cmdSysInfo_Click);
 
     auto* picture1 = new QLabel(this);
@@ -98,7 +105,7 @@ About::About() : QWidget(nullptr, Qt::Dialog | Qt::WindowStaysOnTopHint) {
 
     auto* label1 = Etichetta(this, "Label1", "© 2026 Ruotario Software");
     PosizionaTwips(label1, 1200, 120, 2300, 435);
-    auto* label7 = Etichetta(this, "Label7", "Tutti i diritti riservati");
+    auto* label7 = Etichetta(this, "Label7", "Licenza GPL 3 o successiva");
     PosizionaTwips(label7, 3600, 120, 1770, 435);
     label3_ = Etichetta(this, "Label3", "Archivio e analisi delle estrazioni del Lotto");
     label3_->setFont(QFont("Arial", 9.75, QFont::Bold));

@@ -14,6 +14,8 @@ namespace ruotario {
 void PreparaApplicazione(QApplication& app) {
     QCoreApplication::setApplicationName("Ruotario");
     QCoreApplication::setApplicationVersion(RUOTARIO_VERSIONE);
+    // The desktop matches the windows to the menu entry and its icon.
+    QGuiApplication::setDesktopFileName("example.ruotario.Ruotario");
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
     QApplication::setWindowIcon(QIcon(Pallina(32, "R")));
 

@@ -28,6 +28,9 @@ MDIForm1* istanza = nullptr;
 
 // Tall enough for the banner's 36-point text.
 constexpr int kAltezzaBanda = 1080;
+// The main window's size when it opens, in twips.
+constexpr int kLarghezza = 14400;
+constexpr int kAltezza = 10000;
 
 QFont CarattereBanner(const QLabel* etichetta, double punti) {
     QFont carattere = etichetta->font();
@@ -116,7 +119,10 @@ MDIForm1::MDIForm1(QWidget* parent) : QMainWindow(parent) {
     misure_ = std::make_unique<MisureFinestra>(this);
 
     Riposo();
-    resize(Twips(12000), Twips(9000));
+    // Wide enough for an analysis of 20 numbers and for the whole address of
+    // the banner a quarter of the way in, tall enough for the series window
+    // under the band.
+    resize(Twips(kLarghezza), Twips(kAltezza));
     Form_Load();
 }
 
@@ -185,7 +191,12 @@ void MDIForm1::Ricarica() {
 }
 
 QMdiSubWindow* MDIForm1::AggiungiFinestra(QWidget* widget) {
-    QMdiSubWindow* finestra = area_->addSubWindow(widget);
+    // Every window opened here has the size it lays out for itself: it can be
+    // moved, minimised and closed, never maximised.
+    QMdiSubWindow* finestra = area_->addSubWindow(
+        widget, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                    Qt::WindowCloseButtonHint);
     finestra->setAttribute(Qt::WA_DeleteOnClose);
     widget->setAttribute(Qt::WA_DeleteOnClose);
     finestra->show();

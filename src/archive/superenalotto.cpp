@@ -9,8 +9,10 @@ namespace {
 // Cagliari, Genova and Torino take no part.
 constexpr std::array<int, 7> kRuoteSorgente = {1, 3, 5, 6, 7, 8, 10};
 
+// No combination, and so no cell marked as the source of one.
 void Incompleta(SuperEnalotto& super) {
     super.Incompleto = true;
+    super.Rossi.clear();
     super.Sei.fill(" - ");
     super.Jolly = " - ";
 }

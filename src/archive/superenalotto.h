@@ -15,7 +15,8 @@ namespace ruotario {
 struct SuperEnalotto {
     // Picks 0..5 from Bari, Firenze, Milano, Napoli, Palermo, Roma; 6 the Jolly.
     std::array<std::int64_t, 7> Scelte{};
-    // The draw grid's cells (row, column) the picks came from, marked red.
+    // The draw grid's cells (row, column) the picks came from, marked red;
+    // none when the combination is incomplete.
     std::vector<std::pair<int, int>> Rossi;
     // The combination cannot be given: a source wheel without its first
     // number, or a wheel whose five numbers were all taken already.

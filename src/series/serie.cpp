@@ -215,9 +215,12 @@ void Serie::Form_Load() {
     combo1_->move(Twips(100), combo1_->y());
     const int larghezza = 2 * 100 + 10695 + 80;
     const int altezza = 3960 + 2940 + 800;
-    // The window's outer size, frame included, at the top-left corner.
+    // The window's outer size, frame included, at the top-left corner; it
+    // keeps that size.
     QWidget* cornice = qobject_cast<QMdiSubWindow*>(parentWidget());
-    (cornice ? cornice : this)->setGeometry(0, 0, Twips(larghezza), Twips(altezza));
+    QWidget* esterna = cornice ? cornice : this;
+    esterna->setGeometry(0, 0, Twips(larghezza), Twips(altezza));
+    esterna->setFixedSize(esterna->size());
 
     PreparaBarre();
     list2_->clear();

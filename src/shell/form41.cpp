@@ -36,6 +36,8 @@ Form41::~Form41() {
 Form41* Form41::Carica() {
     if (!istanza) istanza = new Form41;
     istanza->show();
+    // Painted now: the analysis does not return to the event loop while it works.
+    istanza->repaint();
     return istanza;
 }
 
@@ -49,7 +51,9 @@ Form41* Form41::Istanza() {
 
 void Form41::ImpostaValore(int valore) {
     progressBar1_->setValue(valore);
-    progressBar1_->repaint();
+    // The whole window, not the bar alone: one shown before the window system
+    // had mapped it is painted at the first step after.
+    repaint();
 }
 
 void Form41::closeEvent(QCloseEvent* event) {

@@ -22,7 +22,7 @@ class Form41 : public QWidget {
     static Form41* Istanza();
 
     QProgressBar* ProgressBar1() const { return progressBar1_; }
-    // Sets the bar and paints it at once: the analysis does not return to the
+    // Sets the bar and paints the window at once: the analysis does not return to the
     // event loop while it works.
     void ImpostaValore(int valore);
 

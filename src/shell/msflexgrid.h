@@ -34,7 +34,6 @@ class MSFlexGrid : public QTableWidget {
     void SetCol(int col);
 
     // The current cell's text.
-    QString Text() const { return TextMatrix(Row(), Col()); }
     void SetText(const QString& text) { SetTextMatrix(Row(), Col(), text); }
 
     // Any cell, without moving the current one.
