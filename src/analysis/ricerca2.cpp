@@ -29,7 +29,7 @@ class Caricamento {
     ~Caricamento() { Form41::Scarica(); }
     Caricamento(const Caricamento&) = delete;
     Caricamento& operator=(const Caricamento&) = delete;
-    Form41* operator->() const { return finestra_; }
+    Form41& operator*() const { return *finestra_; }
 
   private:
     Form41* finestra_;
@@ -79,6 +79,11 @@ Ricerca2* Ricerca2::Apri() {
 }
 
 bool Ricerca2::Form_Load() {
+    // The loading window comes before the load's one yield: the window system
+    // shows it then, and from there on it is painted at every step with no
+    // other return to the event loop. Meanwhile the main window takes no
+    // input, so no click that comes in the yield starts another analysis.
+    Caricamento caricamento;
     QCoreApplication::processEvents();
     auto& m = Module1();
     bool riuscito = true;
@@ -89,7 +94,7 @@ bool Ricerca2::Form_Load() {
         m.CurrentDrawIndex = fine_;
         LeggiEstrazione();
         setWindowTitle(QString::fromStdString(TitoloRicerca(serie_, inizio, m.CurrentDraw)));
-        FineRicerca(NumeriDellaSerie(serie_));
+        FineRicerca(NumeriDellaSerie(serie_), *caricamento);
     } catch (const Errore& errore) {
         // The loading window goes first, so the main window takes the message.
         Form41::Scarica();
@@ -100,22 +105,21 @@ bool Ricerca2::Form_Load() {
     return riuscito;
 }
 
-void Ricerca2::FineRicerca(const std::vector<int>& numeri) {
-    Caricamento caricamento;
-    QProgressBar* barra = caricamento->ProgressBar1();
+void Ricerca2::FineRicerca(const std::vector<int>& numeri, Form41& caricamento) {
+    QProgressBar* barra = caricamento.ProgressBar1();
     // Wide: a range of 32,767 draws plus the series still fits.
     barra->setMaximum(fine_ - inizio_ + 1 + static_cast<int>(numeri.size()));
-    caricamento->ImpostaValore(0);
+    caricamento.ImpostaValore(0);
     grid_->setFont(QFont("MS Sans Serif", 8));
     auto risultato =
         AnalizzaArchivio(LottoDatPath(), inizio_, fine_, numeri, [&](std::int64_t passo) {
             if (passo % kOgniPassi == kOgniPassi - 1)
-                caricamento->ImpostaValore(static_cast<int>(passo));
+                caricamento.ImpostaValore(static_cast<int>(passo));
         });
     if (risultato.Singolo()) {
         // The single number's columns start the bar over.
         barra->setMaximum(fine_ - inizio_ + 1);
-        caricamento->ImpostaValore(0);
+        caricamento.ImpostaValore(0);
     }
     VisualizzaTutto(risultato);
 }

@@ -10,6 +10,7 @@
 
 namespace ruotario {
 
+class Form41;
 class ModelloRisultati;
 class VistaGriglia;
 
@@ -35,7 +36,7 @@ class Ricerca2 : public QWidget {
     Ricerca2();
 
     bool Form_Load();
-    void FineRicerca(const std::vector<int>& numeri);
+    void FineRicerca(const std::vector<int>& numeri, Form41& caricamento);
     void VisualizzaTutto(const RisultatoAnalisi& risultato);
     void MSFlexGrid1_MouseDown(int Button);
     void PrelevaElementi();

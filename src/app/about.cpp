@@ -56,8 +56,8 @@ QPixmap Urna(QSize dimensione) {
     const int lato = dimensione.width() * 9 / 20;
     for (int i = 0; i < 5; ++i) {
         const int rientro = (i / 2 % 2) * lato / 4;
-        const int x = i % 2 == 0 ? rientro : dimensione.width() - lato - rientro;
-        const int y = i * (dimensione.height() - lato) / 4;
+        const int x = i % 2 == 0 ? rientro : dimensione.width() - lato - 1 - rientro;
+        const int y = i * (dimensione.height() - lato - 1) / 4;
         pittore.drawPixmap(x, y, Pallina(lato, numeri[i]));
     }
     return disegno;

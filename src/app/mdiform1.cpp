@@ -199,6 +199,10 @@ QMdiSubWindow* MDIForm1::AggiungiFinestra(QWidget* widget) {
                     Qt::WindowCloseButtonHint);
     finestra->setAttribute(Qt::WA_DeleteOnClose);
     widget->setAttribute(Qt::WA_DeleteOnClose);
+    if (widget->minimumSize() == widget->maximumSize()) {
+        finestra->adjustSize();
+        finestra->setFixedSize(finestra->size());
+    }
     finestra->show();
     return finestra;
 }

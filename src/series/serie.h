@@ -70,8 +70,6 @@ class Serie : public QWidget {
 
     // The series the list shows, in its order.
     std::vector<SeriesRecord> serie_;
-    // An analysis window is loading.
-    bool elaborazione_ = false;
     // A draw that could not be read was reported during the drag under way.
     bool avvisatoNelTrascinamento_ = false;
     // The draw PrelevaData read last.

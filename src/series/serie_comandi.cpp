@@ -3,7 +3,6 @@
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QListWidget>
-#include <QPointer>
 
 #include "analysis/ricerca2.h"
 #include "series/serie.h"
@@ -106,20 +105,13 @@ void Serie::Command1_Click(int Index) {
 }
 
 void Serie::Elabora() {
-    // The analysis window yields once while it loads: a click that comes then
-    // is not a second analysis begun inside the first.
-    if (elaborazione_) return;
     const int indice = combo1_->currentIndex();
     Module1().SeriesText = combo1_->currentText().toStdString();
     caricaSerie();
     if (indice >= 0 && indice < static_cast<int>(serie_.size()))
         if (const auto memorizzati = NumeriFuoriIntervallo(serie_[indice]))
             Module1().SeriesNumbers = *memorizzati;
-    QPointer<Serie> vivo(this);
-    elaborazione_ = true;
     Ricerca2::Apri();
-    if (!vivo) return;
-    elaborazione_ = false;
     if (auto* principale = Cornice::Istanza()) principale->AccendiBanner();
 }
 

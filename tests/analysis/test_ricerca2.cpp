@@ -24,15 +24,18 @@ namespace {
 using Passi = std::vector<std::pair<int, int>>;
 using Numeri = std::array<std::int16_t, 21>;
 
-// Every (maximum, value) the loading window's bar goes through.
+// Every (maximum, value) the loading window's bar goes through, and how often
+// the loading window itself was painted while the analysis ran.
 class Avanzamenti : public QObject {
   public:
     Avanzamenti() { qApp->installEventFilter(this); }
     ~Avanzamenti() override { qApp->removeEventFilter(this); }
     Passi valori;
+    int dipinture = 0;
 
   protected:
     bool eventFilter(QObject* oggetto, QEvent* evento) override {
+        if (evento->type() == QEvent::Paint && oggetto->objectName() == "Form41") ++dipinture;
         if (evento->type() == QEvent::Show && oggetto->objectName() == "Form41") {
             auto* barra = oggetto->findChild<QProgressBar*>("ProgressBar1");
             connect(barra, &QProgressBar::valueChanged, this, [this, barra](int valore) {
@@ -76,6 +79,8 @@ TEST(Ricerca2, GrigliaComeLaTabellaAvanzamentoEAppunti) {
             passi.push_back({181 + n, v});
         if (n == 1) passi.push_back({181, 0});
         EXPECT_EQ(avanzamenti.valori, passi);
+        // Painted when shown and at every step, with no return to the event loop.
+        EXPECT_GE(avanzamenti.dipinture, static_cast<int>(passi.size()) + 1);
         EXPECT_EQ(w->windowTitle(), QString(n == 1 ? "27_1" : "Serie_1") +
                                         "   Inizio: 19 - 4 - 1873   Fine: 30 - 9 - 1876     ");
 

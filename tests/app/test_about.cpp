@@ -53,6 +53,16 @@ TEST_F(FinestraAbout, UnaSolaFinestraSopraLaPrincipaleCheNonRispondeFinoAOK) {
     EXPECT_TRUE(about->isVisible());
     EXPECT_FALSE(principale.isEnabled());
 
+    // Its caption fits the button; the picture's balls stay inside it, its
+    // border all background.
+    auto* sysInfo = about->findChild<QPushButton*>("cmdSysInfo");
+    EXPECT_GE(sysInfo->width(), sysInfo->sizeHint().width());
+    const QImage urna = Etichetta("Picture2")->grab().toImage();
+    for (int i = 0; i < urna.height(); ++i)
+        ASSERT_EQ(urna.pixelColor(urna.width() - 1, i), QColor(192, 192, 192)) << i;
+    for (int i = 0; i < urna.width(); ++i)
+        ASSERT_EQ(urna.pixelColor(i, urna.height() - 1), QColor(192, 192, 192)) << i;
+
     QTest::mouseClick(about->findChild<QPushButton*>("Command1"), Qt::LeftButton);
     EXPECT_TRUE(principale.isEnabled());
     EXPECT_TRUE(QTest::qWaitFor([&] { return about.isNull(); }));

@@ -8,10 +8,15 @@
 #include <QTimer>
 #include <QToolBar>
 
+#include <QMdiSubWindow>
 #include <QMessageBox>
+#include <QScrollBar>
+#include <numeric>
 #include <QPushButton>
 
 #include "app/about.h"
+#include "series/file_serie.h"
+#include "series/serie.h"
 #include "archive/archivia_estrazione.h"
 #include "shell/form41.h"
 #include "app/mdiform1.h"
@@ -59,6 +64,39 @@ TEST(MDIForm1, MenuBandaETimerComeAlCaricamento) {
         EXPECT_EQ(principale.Frame14()->geometry(),
                   QRect(0, 0, larghezza, principale.Toolbar1()->height()));
     }
+}
+
+// At its default size the main window holds, without scroll bars, every
+// window that opens in it (the widest an analysis of 20 numbers), none of
+// which can be maximised; and the whole address of the banner.
+TEST(MDIForm1, LaDimensioneInizialeContieneOgniFinestraEIlBanner) {
+    prova::CartellaProva cartella;
+    prova::ScriviArchivio(prova::Settimanali(200));
+    std::vector<int> venti(20);
+    std::iota(venti.begin(), venti.end(), 71);
+    AccodaSerie(SeriePath(), venti);
+    MDIForm1 principale;
+    principale.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&principale));
+    principale.mnuEstra()->trigger();
+    principale.mnuSerie()->trigger();
+    QTest::mouseClick(Serie::Istanza()->findChild<QWidget*>("Command1_0"), Qt::LeftButton);
+    QTest::qWait(0);
+    const QList<QMdiSubWindow*> finestre = principale.Area()->subWindowList();
+    ASSERT_EQ(finestre.size(), 3);
+    for (QMdiSubWindow* finestra : finestre) {
+        SCOPED_TRACE(finestra->widget()->objectName().toStdString());
+        EXPECT_TRUE(principale.Area()->viewport()->rect().contains(finestra->geometry()));
+        EXPECT_FALSE(finestra->windowFlags() & Qt::WindowMaximizeButtonHint);
+        EXPECT_EQ(finestra->minimumSize(), finestra->maximumSize());
+    }
+    EXPECT_FALSE(principale.Area()->horizontalScrollBar()->isVisible());
+    EXPECT_FALSE(principale.Area()->verticalScrollBar()->isVisible());
+
+    principale.Timer1()->start();
+    while (principale.Label9()->text() != "WWW.RUOTARIO.EXAMPLE")
+        principale.Timer1_Timer();
+    EXPECT_LE(principale.Label9()->geometry().right(), principale.Frame14()->width());
 }
 
 TEST(MDIForm1, IlBannerSulleEtichetteVere) {

@@ -2,6 +2,7 @@
 
 #include <QDesktopServices>
 #include <QMdiArea>
+#include <QMouseEvent>
 #include <QScrollBar>
 #include <cerrno>
 
@@ -204,16 +205,23 @@ TEST(Serie, SalvaEliminaSvuota) {
     EXPECT_EQ(Abilitati(b), (Pulsanti{false, false, false}));
 }
 
-// Two clicks on Elabora queued before the first analysis window has loaded:
-// the second comes during the first one's yield and starts nothing, and the
-// window shows the series chosen for it.
+// A double click on Elabora, both clicks queued before the first analysis
+// window has loaded: the second comes during the first one's yield, while the
+// main window takes no input, and starts nothing; the window shows the series
+// chosen for it.
 TEST(Serie, ElaboraNonSiRipeteMentreLAnalisiSiCarica) {
     BancoSerie b(10, {{5, 17}, {27}});
     prova::MsgBoxScript script;  // no box may come
     b.C<QComboBox>("Combo1")->setCurrentIndex(0);
+    auto* elabora = b.C<QAbstractButton>("Command1_0");
+    const QPointF centro = QRectF(elabora->rect()).center();
     for (int volta = 0; volta < 2; ++volta)
-        QMetaObject::invokeMethod(b.C<QAbstractButton>("Command1_0"), "click",
-                                  Qt::QueuedConnection);
+        for (QEvent::Type tipo : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
+            QCoreApplication::postEvent(
+                elabora,
+                new QMouseEvent(tipo, centro, elabora->mapToGlobal(centro), Qt::LeftButton,
+                                tipo == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                                Qt::NoModifier));
     QCoreApplication::processEvents();
     ASSERT_NE(AnalysisWindow(), nullptr);
     EXPECT_EQ(b.principale.Area()->subWindowList().size(), 2);  // Serie and one analysis

@@ -1,0 +1,461 @@
+// What a user waits for in the windows, on an archive of 32,767 draws (the
+// most the archive holds), offscreen, with the main window shown at the size
+// it opens with: from the menu entry or the click until the window is on
+// screen and painted. Closing the window again is not timed.
+//
+// "Painted": after the action the posted events are processed (layout, show,
+// the update request that paints the main window's backing store and flushes
+// it) until the new window has received its paint event; a window that has not
+// by then is repainted at once, and the `ridipinte` counter says how often that
+// was needed (0 in every run so far). The analysis window is also checked for
+// its filled grid, the archive window for the last draw.
+//
+// Elabora is set against a record-by-record analysis behind the same loading
+// window, measured in the same run, and split into its steps: the analysis
+// alone, and the analysis with the loading window moving as the program moves
+// it.
+#include <benchmark/benchmark.h>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <QAbstractButton>
+#include <QAbstractItemModel>
+#include <QAction>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPaintEvent>
+#include <QPointer>
+#include <QProgressBar>
+#include <QScrollBar>
+#include <QTest>
+#include <QTimer>
+#include <array>
+#include <cstdlib>
+#include <optional>
+#include <vector>
+
+#include "analysis/analisi.h"
+#include "analysis/ricerca2.h"
+#include "app/about.h"
+#include "app/avvio.h"
+#include "app/mdiform1.h"
+#include "archive/archivio.h"
+#include "archivio_bench.h"
+#include "series/file_serie.h"
+#include "series/serie.h"
+#include "shell/form41.h"
+#include "shell/msgbox.h"
+#include "shell/vista_griglia.h"
+#include "store/draw_record.h"
+#include "store/lotto_dat.h"
+#include "store/module1.h"
+
+namespace ruotario::bench {
+namespace {
+
+constexpr int kEstrazioni = 32767;
+constexpr int kPerAnno = 156;
+// The program moves the loading window's bar every twenty steps.
+constexpr std::int64_t kOgniPassi = 20;
+
+const std::vector<int>& Venti() {
+    static const std::vector<int> numeri = {3,  8,  14, 19, 22, 27, 31, 36, 40, 45,
+                                            49, 53, 58, 62, 67, 71, 76, 80, 85, 89};
+    return numeri;
+}
+
+// No box may wait for a user here: each is answered and counted, and a box
+// during a timed action means the action failed.
+class Risposte : public MsgBoxResponder {
+  public:
+    Risposte() { SetMsgBoxResponder(this); }
+    ~Risposte() override { SetMsgBoxResponder(nullptr); }
+    MsgBoxResult Answer(const QString& testo, MsgBoxButtons pulsanti, MsgBoxIcon) override {
+        ++domande;
+        ultima = testo;
+        return pulsanti == MsgBoxButtons::Ok ? MsgBoxResult::Ok : MsgBoxResult::No;
+    }
+    int domande = 0;
+    QString ultima;
+};
+
+// Notes the paint events a window receives.
+class Pittura : public QObject {
+  public:
+    explicit Pittura(QWidget* finestra) : finestra_(finestra) {
+        finestra_->installEventFilter(this);
+    }
+    ~Pittura() override {
+        if (finestra_) finestra_->removeEventFilter(this);
+    }
+    bool Dipinta() const { return dipinta_; }
+
+  protected:
+    bool eventFilter(QObject* oggetto, QEvent* evento) override {
+        if (evento->type() == QEvent::Paint) dipinta_ = true;
+        return QObject::eventFilter(oggetto, evento);
+    }
+
+  private:
+    QPointer<QWidget> finestra_;
+    bool dipinta_ = false;
+};
+
+// Lets the posted events run until `finestra` has been painted; repaints it
+// when they did not (counted in `ridipinte`).
+void FinoAllaPittura(QWidget* finestra, const Pittura& pittura, int& ridipinte) {
+    for (int giro = 0; giro < 10 && !pittura.Dipinta(); ++giro)
+        QCoreApplication::processEvents();
+    if (!pittura.Dipinta()) {
+        finestra->repaint();
+        ++ridipinte;
+    }
+}
+
+// Deletes what the closing left for later and lets the main window repaint
+// where the window was, so the next action starts from a quiet screen.
+void Quiete() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+// The archive, the answers and the main window as the program opens it.
+struct Scena {
+    Scena() : archivio(kEstrazioni, kPerAnno) {}
+    void Mostra() {
+        principale.emplace();
+        principale->show();
+        if (!QTest::qWaitForWindowExposed(&*principale)) std::abort();
+        Quiete();
+    }
+    // The banner runs after an analysis; it stops between actions so that its
+    // ticks fall into none of them.
+    void FermaBanner() {
+        principale->Timer1()->stop();
+        principale->Timer2()->stop();
+    }
+    ArchivioBench archivio;
+    Risposte risposte;
+    std::optional<MDIForm1> principale;
+};
+
+void Errore(benchmark::State& stato, const char* cosa) {
+    stato.SkipWithError(cosa);
+}
+
+void Riporta(benchmark::State& stato, double primaMs, int ridipinte) {
+    stato.counters["prima_ms"] = primaMs;
+    stato.counters["ridipinte"] = ridipinte;
+}
+
+// "&Estrazioni": the archive window on the last draw.
+bool ApriArchivio(MDIForm1& principale, int& ridipinte) {
+    principale.mnuEstra()->trigger();
+    Archivio* archivio = Archivio::Istanza();
+    if (!archivio) return false;
+    Pittura pittura(archivio);
+    FinoAllaPittura(archivio, pittura, ridipinte);
+    return archivio->isVisible() && archivio->VScroll1()->value() == kEstrazioni &&
+           Module1().CurrentDrawIndex == kEstrazioni;
+}
+
+void BM_ApriArchivio(benchmark::State& stato) {
+    Scena scena;
+    scena.Mostra();
+    MDIForm1& principale = *scena.principale;
+    int ridipinte = 0;
+    QElapsedTimer prima;
+    prima.start();
+    if (!ApriArchivio(principale, ridipinte)) return Errore(stato, "archivio non aperto");
+    const double primaMs = prima.nsecsElapsed() / 1e6;
+    principale.ChiudiFinestra(Archivio::Istanza());
+    Quiete();
+    for (auto _ : stato) {
+        if (!ApriArchivio(principale, ridipinte)) return Errore(stato, "archivio non aperto");
+        stato.PauseTiming();
+        if (!principale.ChiudiFinestra(Archivio::Istanza()))
+            return Errore(stato, "archivio non chiuso");
+        Quiete();
+        stato.ResumeTiming();
+    }
+    if (scena.risposte.domande) Errore(stato, "un messaggio durante l'apertura");
+    Riporta(stato, primaMs, ridipinte);
+}
+BENCHMARK(BM_ApriArchivio)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// "&Archivio Serie": the series window, its list read from the Serie file.
+bool ApriSerie(MDIForm1& principale, int& ridipinte) {
+    principale.mnuSerie()->trigger();
+    Serie* serie = Serie::Istanza();
+    if (!serie) return false;
+    Pittura pittura(serie);
+    FinoAllaPittura(serie, pittura, ridipinte);
+    return serie->isVisible();
+}
+
+void BM_ApriSerie(benchmark::State& stato) {
+    Scena scena;
+    AccodaSerie(SeriePath(), Venti());
+    scena.Mostra();
+    MDIForm1& principale = *scena.principale;
+    int ridipinte = 0;
+    QElapsedTimer prima;
+    prima.start();
+    if (!ApriSerie(principale, ridipinte)) return Errore(stato, "serie non aperta");
+    const double primaMs = prima.nsecsElapsed() / 1e6;
+    principale.ChiudiFinestra(Serie::Istanza());
+    Quiete();
+    for (auto _ : stato) {
+        if (!ApriSerie(principale, ridipinte)) return Errore(stato, "serie non aperta");
+        stato.PauseTiming();
+        principale.ChiudiFinestra(Serie::Istanza());
+        Quiete();
+        stato.ResumeTiming();
+    }
+    if (scena.risposte.domande) Errore(stato, "un messaggio durante l'apertura");
+    Riporta(stato, primaMs, ridipinte);
+}
+BENCHMARK(BM_ApriSerie)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// "&About Ruotario...": a window of its own above the main window.
+bool ApriAbout(MDIForm1& principale, int& ridipinte) {
+    principale.mnuAbout()->trigger();
+    About* about = About::Istanza();
+    if (!about) return false;
+    Pittura pittura(about);
+    FinoAllaPittura(about, pittura, ridipinte);
+    return about->isVisible();
+}
+
+void BM_ApriAbout(benchmark::State& stato) {
+    Scena scena;
+    scena.Mostra();
+    MDIForm1& principale = *scena.principale;
+    int ridipinte = 0;
+    QElapsedTimer prima;
+    prima.start();
+    if (!ApriAbout(principale, ridipinte)) return Errore(stato, "about non aperto");
+    const double primaMs = prima.nsecsElapsed() / 1e6;
+    About::Istanza()->close();
+    Quiete();
+    for (auto _ : stato) {
+        if (!ApriAbout(principale, ridipinte)) return Errore(stato, "about non aperto");
+        stato.PauseTiming();
+        About::Istanza()->close();
+        Quiete();
+        stato.ResumeTiming();
+    }
+    if (scena.risposte.domande) Errore(stato, "un messaggio durante l'apertura");
+    Riporta(stato, primaMs, ridipinte);
+}
+BENCHMARK(BM_ApriAbout)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The series window open on the one stored series of twenty numbers, the
+// range over the whole archive.
+QAbstractButton* PreparaElabora(Scena& scena) {
+    AccodaSerie(SeriePath(), Venti());
+    scena.Mostra();
+    Serie* serie = Serie::Apri();
+    auto* inizio = serie->findChild<QScrollBar*>("HScroll1");
+    auto* fine = serie->findChild<QScrollBar*>("HScroll2");
+    auto* elabora = serie->findChild<QAbstractButton*>("Command1_0");
+    if (!inizio || !fine || !elabora) return nullptr;
+    inizio->setValue(1);
+    fine->setValue(kEstrazioni);
+    Quiete();
+    if (Module1().RangeStart != 1 || Module1().RangeEnd != kEstrazioni) return nullptr;
+    return elabora;
+}
+
+// A click on Elabora until the analysis window is shown with its grid filled.
+bool Elabora(QAbstractButton* elabora, int& ridipinte) {
+    AnalysisWindow() = nullptr;
+    QTest::mouseClick(elabora, Qt::LeftButton);
+    Ricerca2* ricerca = AnalysisWindow();
+    if (!ricerca) return false;
+    Pittura pittura(ricerca->MSFlexGrid1()->viewport());
+    FinoAllaPittura(ricerca, pittura, ridipinte);
+    const QAbstractItemModel* modello = ricerca->MSFlexGrid1()->model();
+    return ricerca->isVisible() && modello->rowCount() > 1 && modello->columnCount() > 20 &&
+           !modello->data(modello->index(1, 1)).toString().isEmpty();
+}
+
+void ChiudiRicerca(Scena& scena) {
+    scena.principale->ChiudiFinestra(AnalysisWindow());
+    scena.FermaBanner();
+    Quiete();
+}
+
+void BM_Elabora(benchmark::State& stato) {
+    Scena scena;
+    QAbstractButton* elabora = PreparaElabora(scena);
+    if (!elabora) return Errore(stato, "finestra delle serie non pronta");
+    int ridipinte = 0;
+    QElapsedTimer prima;
+    prima.start();
+    if (!Elabora(elabora, ridipinte)) return Errore(stato, "analisi non mostrata");
+    const double primaMs = prima.nsecsElapsed() / 1e6;
+    ChiudiRicerca(scena);
+    for (auto _ : stato) {
+        if (!Elabora(elabora, ridipinte)) return Errore(stato, "analisi non mostrata");
+        stato.PauseTiming();
+        ChiudiRicerca(scena);
+        stato.ResumeTiming();
+    }
+    if (scena.risposte.domande) Errore(stato, "un messaggio durante l'analisi");
+    Riporta(stato, primaMs, ridipinte);
+}
+BENCHMARK(BM_Elabora)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Elabora's steps. The analysis alone, as the window asks for it.
+void BM_ElaboraSoloAnalisi(benchmark::State& stato) {
+    ArchivioBench archivio(kEstrazioni, kPerAnno);
+    for (auto _ : stato) {
+        std::int64_t ultimo = 0;
+        auto risultato =
+            AnalizzaArchivio(LottoDatPath(), 1, kEstrazioni, Venti(), [&](std::int64_t passo) {
+                if (passo % kOgniPassi == kOgniPassi - 1) ultimo = passo;
+            });
+        benchmark::DoNotOptimize(risultato.Ambo.TotSort);
+        benchmark::DoNotOptimize(ultimo);
+    }
+}
+BENCHMARK(BM_ElaboraSoloAnalisi)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The same analysis with the loading window in front of the main window, its
+// bar moved and repainted as the analysis window does it.
+void BM_ElaboraAnalisiConCaricamento(benchmark::State& stato) {
+    Scena scena;
+    scena.Mostra();
+    for (auto _ : stato) {
+        Form41* caricamento = Form41::Carica();
+        caricamento->ProgressBar1()->setMaximum(kEstrazioni + static_cast<int>(Venti().size()));
+        caricamento->ImpostaValore(0);
+        auto risultato =
+            AnalizzaArchivio(LottoDatPath(), 1, kEstrazioni, Venti(), [&](std::int64_t passo) {
+                if (passo % kOgniPassi == kOgniPassi - 1)
+                    caricamento->ImpostaValore(static_cast<int>(passo));
+            });
+        Form41::Scarica();
+        benchmark::DoNotOptimize(risultato.Ambo.TotSort);
+        stato.PauseTiming();
+        Quiete();
+        stato.ResumeTiming();
+    }
+}
+BENCHMARK(BM_ElaboraAnalisiConCaricamento)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Record `indice` read with its own call into the shared draw.
+void LeggiNelBuffer(int fd, std::int64_t indice) {
+    char record[kDrawRecordSize];
+    if (::pread(fd, record, sizeof record, (indice - 1) * kDrawRecordSize) !=
+        static_cast<ssize_t>(sizeof record))
+        std::abort();
+    Module1().CurrentDraw = DecodeDraw(record);
+}
+
+// The analysis as a record-by-record program runs it: the backward scan reads
+// the records again for each number and wheel, the forward scan reads each
+// draw and compares every number with every position; the loading window
+// moves every twenty steps.
+std::int64_t AnalisiLetterale(const std::filesystem::path& file, int inizio, int fine,
+                              const std::vector<int>& numeri, Form41* caricamento) {
+    const int n = static_cast<int>(numeri.size());
+    static std::array<std::array<double, kRuote + 1>, 91> RitNumeri;
+    std::array<std::int64_t, kRuote + 2> Rit[3]{}, Sort[3]{}, Stor[3]{};
+    std::int64_t Tutte[3]{}, TotSort[3]{};
+    for (auto& riga : RitNumeri)
+        riga.fill(0);
+    DrawRecord& d = Module1().CurrentDraw;
+    std::int64_t passo = 0;
+    auto Passo = [&] {
+        if (++passo % kOgniPassi == kOgniPassi - 1)
+            caricamento->ImpostaValore(static_cast<int>(passo));
+    };
+
+    int fd = ::open(file.c_str(), O_RDONLY);
+    for (int i = 0; i < n; ++i) {
+        for (int w = 1; w <= kRuote; ++w)
+            for (std::int64_t k = fine; k >= inizio; --k) {
+                LeggiNelBuffer(fd, k);
+                bool conta = true, trovato = false;
+                for (int p = 1; p <= kPosizioni && conta && !trovato; ++p) {
+                    if (d.Numbers(p, w) == 0) conta = false;
+                    if (d.Numbers(p, w) == numeri[i]) trovato = true;
+                }
+                if (trovato) break;
+                if (conta) RitNumeri[numeri[i]][w] += 1;
+            }
+        Passo();
+    }
+    ::close(fd);
+
+    fd = ::open(file.c_str(), O_RDONLY);
+    for (std::int64_t k = inizio; k <= fine; ++k) {
+        LeggiNelBuffer(fd, k);
+        for (auto& t : Tutte)
+            ++t;
+        for (int w = 1; w <= kRuote; ++w) {
+            if (d.Numbers(1, w) == 0) continue;
+            int Sum = 0;
+            for (int i = 0; i < n; ++i)
+                for (int p = 1; p <= kPosizioni; ++p)
+                    if (d.Numbers(p, w) == numeri[i]) ++Sum;
+            for (int e = 0; e < 3; ++e) {
+                ++Rit[e][w];
+                if (Sum == 0 && Rit[e][w] > Stor[e][w]) Stor[e][w] = Rit[e][w] - 1;
+                if (Sum >= e + 2) {
+                    Tutte[e] = 0;
+                    ++Sort[e][w];
+                    if (Rit[e][w] > Stor[e][w]) Stor[e][w] = Rit[e][w] - 1;
+                    Rit[e][w] = 0;
+                    ++TotSort[e];
+                }
+                if (Rit[e][w] > Stor[e][w]) Stor[e][w] = Rit[e][w];
+            }
+        }
+        for (int e = 0; e < 3; ++e)
+            if (Tutte[e] >= Rit[e][kRuote + 1]) Rit[e][kRuote + 1] = Tutte[e];
+        Passo();
+    }
+    ::close(fd);
+    return TotSort[0] + Stor[2][1] + static_cast<std::int64_t>(RitNumeri[numeri[0]][1]);
+}
+
+// The baseline: the record-by-record analysis behind the same loading window,
+// the grid not even filled.
+void BM_ElaboraLetterale(benchmark::State& stato) {
+    Scena scena;
+    scena.Mostra();
+    for (auto _ : stato) {
+        Form41* caricamento = Form41::Carica();
+        caricamento->ProgressBar1()->setMaximum(kEstrazioni + static_cast<int>(Venti().size()));
+        caricamento->ImpostaValore(0);
+        benchmark::DoNotOptimize(
+            AnalisiLetterale(LottoDatPath(), 1, kEstrazioni, Venti(), caricamento));
+        Form41::Scarica();
+        stato.PauseTiming();
+        Quiete();
+        stato.ResumeTiming();
+    }
+}
+BENCHMARK(BM_ElaboraLetterale)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+}  // namespace
+}  // namespace ruotario::bench
+
+// One QApplication for every benchmark, prepared as the program prepares its
+// own, on the offscreen platform unless another one is asked for.
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ruotario::PreparaApplicazione(app);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
