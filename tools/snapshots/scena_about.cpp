@@ -9,7 +9,6 @@ namespace ruotario::snapshots {
 
 void ScenaAbout(Fotografo& fotografo) {
     MDIForm1 principale;
-    principale.resize(1000, 700);
     principale.show();
     principale.mnuAbout()->trigger();
     fotografo.Salva("about", About::Istanza());
@@ -19,7 +18,6 @@ void ScenaAbout(Fotografo& fotografo) {
 // The band while the address is being typed, and while the slogan grows.
 void ScenaBanner(Fotografo& fotografo) {
     MDIForm1 principale;
-    principale.resize(1000, 700);
     principale.show();
     principale.Timer1()->start();
     for (int tick = 0; tick < 12; ++tick)

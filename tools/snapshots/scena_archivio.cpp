@@ -23,7 +23,6 @@ QWidget* Cornice(Archivio* archivio) {
 
 void ScenaArchivio(Fotografo& fotografo) {
     MDIForm1 principale;
-    principale.resize(1000, 700);
     principale.show();
     principale.mnuEstra()->trigger();
     Archivio* archivio = Archivio::Istanza();

@@ -5,7 +5,6 @@ namespace ruotario::snapshots {
 
 void ScenaPrincipale(Fotografo& fotografo) {
     MDIForm1 principale;
-    principale.resize(1000, 700);
     principale.show();
     fotografo.Salva("mdiform1", &principale);
 }

@@ -13,7 +13,6 @@ namespace ruotario::snapshots {
 // series of one, two, three and five numbers over the default range.
 void ScenaSerie(Fotografo& fotografo) {
     MDIForm1 principale;
-    principale.resize(1100, 850);
     principale.show();
     AccodaSerie(SeriePath(), {27});
     AccodaSerie(SeriePath(), {5, 17, 33});
