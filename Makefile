@@ -48,8 +48,9 @@ fuzz: setup
 bench: setup
 	@[ -f build-bench/build.ninja ] || cmake -S . -B build-bench -G Ninja \
 	    -DCMAKE_BUILD_TYPE=Release -DRUOTARIO_BENCH=ON -DRUOTARIO_TESTS=OFF
-	cmake --build build-bench -j $(JOBS) --target ruotario-bench
+	cmake --build build-bench -j $(JOBS) --target ruotario-bench ruotario-bench-finestre
 	build-bench/bin/ruotario-bench
+	QT_QPA_PLATFORM=offscreen build-bench/bin/ruotario-bench-finestre
 
 # The Debian package, from the same build tree: $(BUILD)/deb/ruotario_VERSION_amd64.deb.
 setup-package:

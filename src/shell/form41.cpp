@@ -38,6 +38,7 @@ Form41* Form41::Carica() {
     istanza->show();
     // Painted now: the analysis does not return to the event loop while it works.
     istanza->repaint();
+    istanza->dipinto_ = istanza->Percento();
     return istanza;
 }
 
@@ -51,9 +52,21 @@ Form41* Form41::Istanza() {
 
 void Form41::ImpostaValore(int valore) {
     progressBar1_->setValue(valore);
-    // The whole window, not the bar alone: one shown before the window system
-    // had mapped it is painted at the first step after.
+    // Painted at once whenever the bar has grown by a hundredth: painting all
+    // the steps of an analysis of the whole archive would take many times
+    // longer than the analysis itself.
+    if (Percento() == dipinto_) return;
+    dipinto_ = Percento();
     repaint();
+}
+
+int Form41::Percento() const {
+    const auto estensione =
+        static_cast<std::int64_t>(progressBar1_->maximum()) - progressBar1_->minimum();
+    if (estensione <= 0) return 0;
+    return static_cast<int>(
+        (static_cast<std::int64_t>(progressBar1_->value()) - progressBar1_->minimum()) * 100 /
+        estensione);
 }
 
 void Form41::closeEvent(QCloseEvent* event) {

@@ -22,8 +22,8 @@ class Form41 : public QWidget {
     static Form41* Istanza();
 
     QProgressBar* ProgressBar1() const { return progressBar1_; }
-    // Sets the bar and paints the window at once: the analysis does not return to the
-    // event loop while it works.
+    // Sets the bar, and paints the window at once when the bar has visibly
+    // grown: the analysis does not return to the event loop while it works.
     void ImpostaValore(int valore);
 
     ~Form41() override;
@@ -34,7 +34,11 @@ class Form41 : public QWidget {
   private:
     Form41();
 
+    // How much of the bar is filled, in hundredths.
+    int Percento() const;
+
     QProgressBar* progressBar1_;
+    int dipinto_ = 0;  // the hundredths shown by the last painting
     BloccoPrincipale blocco_;
 };
 
