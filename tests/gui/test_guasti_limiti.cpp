@@ -1,26 +1,15 @@
-// File failures and the archive's limits, met through the windows.
-//
-// Failures: the append of a new draw, the series file's save, delete-one and
-// delete-all, and an archive that cannot be read when a series is analysed.
-// Each time the user reads what failed, on which file and why; the file is the
-// old one or the complete new one; the window goes on working and the main
-// window is never left disabled.
-//
-// Limits: 32,767 draws, the most the file format counts, and a year with more
-// draws than an 8-bit count holds.
+// File failures, the archive's limits and files of any bytes, met through the
+// windows. A failure tells the user what failed, on which file and why; the
+// file is the old one or the complete new one; the window goes on working and
+// the main window takes input.
 #include <sys/stat.h>
 
-#include <QListWidget>
-#include <cerrno>
-#include <map>
+#include <random>
 
 #include "archive/finestra_prova.h"
 #include "series/banco_serie.h"
 #include "shell/form41.h"
-#include "shell/vista_griglia.h"
-#include "store/cartella_dati.h"
 #include "store/lotto_dat.h"
-#include "support/cella_vista.h"
 #include "support/io_guasto.h"
 
 namespace ruotario {
@@ -28,369 +17,214 @@ namespace {
 
 using Op = prova::IoGuasto::Op;
 using prova::LeggiBytes;
-using prova::MsgBoxScript;
-using prova::ScriviBytes;
 
 QString Citato(const std::filesystem::path& file) {
     return "\"" + QString::fromStdString(file.string()) + "\"";
 }
 
-// "Impossibile scrivere il file "…": spazio su disco esaurito."
-QString NonSi(const char* azione, const std::filesystem::path& file, int codice) {
-    const char* motivo = codice == ENOSPC   ? "spazio su disco esaurito"
-                         : codice == EROFS  ? "il disco è in sola lettura"
-                         : codice == EACCES ? "accesso negato"
-                         : codice == ENOENT ? "il file o la cartella non esiste"
-                                            : "errore di lettura o scrittura sul disco";
-    return QString("Impossibile %1 il file %2: %3.").arg(azione, Citato(file), motivo);
-}
-
-// Clicks, answering Yes to the question if one is asked and OK to the error
-// that follows if one is expected.
-void Conferma(MsgBoxScript& script, QWidget* pulsante, const QString& domanda,
+// Clicks, answering Yes to `domanda` and OK to `errore` when one is expected.
+void Conferma(prova::MsgBoxScript& script, QWidget* pulsante, const QString& domanda,
               const QString& errore = {}, MsgBoxIcon icona = MsgBoxIcon::Critical) {
-    if (!domanda.isEmpty())
-        script.Attendi(domanda, MsgBoxButtons::YesNo, MsgBoxIcon::Question, MsgBoxResult::Yes);
+    script.Attendi(domanda, MsgBoxButtons::YesNo, MsgBoxIcon::Question, MsgBoxResult::Yes);
     if (!errore.isEmpty()) script.Attendi(errore, MsgBoxButtons::Ok, icona, MsgBoxResult::Ok);
     QTest::mouseClick(pulsante, Qt::LeftButton);
 }
 
-// ---------------------------------------------------------------------------
-// The archive window.
-
-// Every wheel typed as 01 02 03 04 05; after three weekly draws it is saved
-// on the date proposed, 21/1/1871.
+// Every wheel typed as 01 02 03 04 05, on the date proposed.
 const QString kDigitata = QString("0102030405").repeated(10);
 
-std::string RecordDigitato() {
-    DrawRecord draw = prova::EstrazioneVuota(21, 1, 1871);
-    for (int w = 1; w <= 10; ++w)
-        prova::Ruota(draw, w, {1, 2, 3, 4, 5});
-    return EncodeDraw(draw);
-}
-
-struct GuastiArchivio : prova::FinestraArchivio {
-    void Digita() {
-        Clic(archivio->Inserisci());
-        QTest::keyClicks(Griglia(), kDigitata);
-    }
-    // The archive `dati`, counted afresh, and a draw typed into a new archive window.
-    void Riapri(const std::string& dati) {
-        ScriviBytes(LottoDatPath(), dati);
-        principale->Form_Load();
-        principale->mnuEstra()->trigger();
-        archivio = Archivio::Istanza();
-        ASSERT_NE(archivio, nullptr);
-        Digita();
-    }
-    void Salva(const QString& errore = {}, MsgBoxIcon icona = MsgBoxIcon::Critical) {
+struct Archiviazione : prova::FinestraArchivio {
+    // The draw typed, and a save that fails as `errore` says, leaving the file
+    // so: the draw is still being entered, and the main window takes input.
+    void NonSalva(const QString& errore, const std::string& file, MsgBoxIcon icona) {
+        if (!Module1().EntryPending) {
+            Clic(archivio->Inserisci());
+            QTest::keyClicks(Griglia(), kDigitata);
+        }
         Conferma(script, archivio->Salva(), "Archiviare Estrazione ?", errore, icona);
+        EXPECT_TRUE(LeggiBytes(LottoDatPath()) == file);
+        EXPECT_TRUE(principale->isEnabled() && Archivio::Istanza() == archivio);
+        EXPECT_EQ(Numeri().join("") + QString::number(Module1().EntryPending), kDigitata + "1");
     }
-    // The save failed and left the file so; nothing changed in the window:
-    // entry is on with the typed draw, and the main window takes input.
-    void AncoraInInserimento(const std::string& dopo) const {
-        EXPECT_TRUE(LeggiBytes(LottoDatPath()) == dopo);
-        EXPECT_TRUE(principale->isEnabled());
-        EXPECT_EQ(Archivio::Istanza(), archivio);
-        EXPECT_EQ(Module1().EntryPending, 1);
-        EXPECT_EQ(Numeri().join(""), kDigitata);
-    }
-    // The record shown, its date, and its numbers within year and month.
-    QString Scheda() const {
-        return archivio->Label1()->text() + " " + Cella(0, 2) + "/" + Cella(0, 3) + "/" +
-               Cella(0, 4) + " " + archivio->Label3()->text() + " " + archivio->Label4()->text();
-    }
-    // Scrolls to each record, named first in what the window must show there.
-    void Sfoglia(std::initializer_list<const char*> schede) const {
-        for (const char* scheda : schede) {
-            archivio->VScroll1()->setValue(QString(scheda).section(' ', 0, 0).toInt());
-            EXPECT_EQ(Scheda(), scheda);
+    // Each record scrolled to, as "number date within-year within-month".
+    void Sfoglia(std::initializer_list<QString> schede) const {
+        for (const QString& scheda : schede) {
+            archivio->VScroll1()->setValue(scheda.section(' ', 0, 0).toInt());
+            EXPECT_EQ(QString("%1 %2/%3/%4 %5 %6")
+                          .arg(Etichette()[0], Cella(0, 2), Cella(0, 3), Cella(0, 4),
+                               Etichette()[1], Etichette()[2]),
+                      scheda);
         }
     }
 };
-using Limiti = GuastiArchivio;
 
-TEST_F(GuastiArchivio, UnSalvataggioFallitoNonLasciaMezzoRecordNeBuchi) {
+// A full or read-only disk: what was written is taken back; when even that
+// fails, what is left is a fragment, not a draw, and the next save writes
+// over it.
+TEST_F(Archiviazione, UnSalvataggioFallitoNonLasciaMezzoRecord) {
     Apri(prova::Settimanali(3));
     const std::string prima = LeggiBytes(LottoDatPath());
-    // Another program shortens the archive while the window shows it: a draw
-    // that is gone cannot be shown, the others still can.
-    const std::string corto = prima.substr(0, 2 * kDrawRecordSize);
-    ScriviBytes(LottoDatPath(), corto);
-    script.Attendi("Impossibile leggere l'estrazione 3 dal file " + Citato(LottoDatPath()) +
-                       ": il file è più corto del previsto.",
-                   MsgBoxButtons::Ok, MsgBoxIcon::Critical, MsgBoxResult::Ok);
-    for (int record : {1, 3, 2})
-        archivio->VScroll1()->setValue(record);
-    EXPECT_EQ(archivio->Label1()->text() + " " + Cella(0, 2) + "/" + Cella(0, 3), "2 14/1");
-
-    // Shortened, removed or lengthened by another program before the save:
-    // the draw goes after the last one the file holds then, nothing is lost,
-    // and the main window, loaded again, counts what is there.
-    const std::string altra = prima + EncodeDraw(prova::Estrazione(28, 1, 1871, 9));
-    for (const std::string& altro : {corto, std::string(), altra}) {
-        SCOPED_TRACE(altro.size());
-        Riapri(prima);
-        if (altro.empty())
-            std::filesystem::remove(LottoDatPath());
-        else
-            ScriviBytes(LottoDatPath(), altro);
-        Salva();
-        EXPECT_EQ(Archivio::Istanza(), nullptr);
-        EXPECT_TRUE(LeggiBytes(LottoDatPath()) == altro + RecordDigitato());
-        EXPECT_EQ(Module1().DrawCount, altro.size() / kDrawRecordSize + 1);
-    }
-    Riapri(prima);
-
-    // A full disk or a read-only folder: what was written is taken back. When
-    // even that fails, what is left is a fragment, not a draw, and the next
-    // save writes over it.
-    const std::string frammento = RecordDigitato().substr(0, 40);
-    const std::tuple<int, std::size_t, int, std::string> guasti[] = {
-        {ENOSPC, kDrawRecordSize, 0, prima},
-        {EROFS, 0, 0, prima},
-        {ENOSPC, 40, EIO, prima + frammento}};
-    for (const auto& [codice, scritti, troncamento, dopo] : guasti) {
-        SCOPED_TRACE(scritti);
-        {
-            prova::IoGuasto io;
-            io.Fallisci(Op::WriteAt, codice);
-            io.ScritturaParziale(scritti);
-            if (troncamento) io.Fallisci(Op::Truncate, troncamento);
-            Salva(NonSi("scrivere", LottoDatPath(), codice));
-        }
-        AncoraInInserimento(dopo);
-    }
-
-    // The save goes through even when the count after it fails: the main
-    // window then takes the archive as empty, and says why.
-    {
+    DrawRecord digitata = prova::EstrazioneVuota(21, 1, 1871);
+    for (int w = 1; w <= 10; ++w)
+        prova::Ruota(digitata, w, {1, 2, 3, 4, 5});
+    const std::string record = EncodeDraw(digitata);
+    const std::tuple<int, std::size_t, int, const char*, std::string> guasti[] = {
+        {ENOSPC, 106, 0, "spazio su disco esaurito", prima},
+        {EROFS, 0, 0, "il disco è in sola lettura", prima},
+        {ENOSPC, 40, EIO, "spazio su disco esaurito", prima + record.substr(0, 40)}};
+    for (const auto& [codice, scritti, troncamento, motivo, dopo] : guasti) {
         prova::IoGuasto io;
-        io.Fallisci(Op::Size, EIO, 2);  // the append's own look, then the count's
-        Salva(NonSi("leggere", LottoDatPath(), EIO));
+        io.Fallisci(Op::WriteAt, codice);
+        io.ScritturaParziale(scritti);
+        io.Fallisci(Op::Truncate, troncamento);
+        NonSalva("Impossibile scrivere il file " + Citato(LottoDatPath()) + ": " + motivo + ".",
+                 dopo, MsgBoxIcon::Critical);
     }
-    EXPECT_EQ(Archivio::Istanza(), nullptr);
-    EXPECT_EQ(LeggiBytes(LottoDatPath()), prima + RecordDigitato());
-    EXPECT_EQ(Module1().DrawCount, 0);
-    EXPECT_TRUE(principale->isEnabled());
+    Conferma(script, archivio->Salva(), "Archiviare Estrazione ?");
+    EXPECT_TRUE(Archivio::Istanza() == nullptr && LeggiBytes(LottoDatPath()) == prima + record);
+    EXPECT_EQ(Module1().DrawCount, 4);
 }
 
-// Settimanali: one draw every Saturday from 7 January 1871; draw k (from 0)
-// holds ((13k mod 90) + 7i) mod 90 + 1 in cell i. The last one, 27/12/2498,
-// is the 52nd of its year and the 4th of December, with 79 86 3 10 17 on Bari.
-TEST_F(Limiti, UnArchivioPienoSiSfogliaSiAnalizzaERifiutaLaProssima) {
-    Apri(prova::Settimanali(kMaxEstrazioni));
-    const std::string prima = LeggiBytes(LottoDatPath());
-    ASSERT_EQ(prima.size(), 32767u * kDrawRecordSize);
-    EXPECT_EQ(archivio->VScroll1()->maximum(), 32767);
-    EXPECT_EQ(Scheda(), "32767 27/12/2498 52 4");
-    EXPECT_EQ(Numeri().mid(0, 5), (QStringList{"79", "86", "3", "10", "17"}));
-    Clic(archivio->Command1());
-    EXPECT_EQ(Scheda(), "1 7/1/1871 1 1");
-    Sfoglia({"16384 1/1/2185 1 1", "32766 20/12/2498 51 3", "2 14/1/1871 2 2"});
-    Clic(archivio->Ultima());
-    EXPECT_EQ(Scheda(), "32767 27/12/2498 52 4");
-
-    // The next draw has no room.
-    Digita();
-    Salva("L'archivio è pieno: non può contenere più di 32767 estrazioni.",
-          MsgBoxIcon::Exclamation);
-    AncoraInInserimento(prima);
-
-    // The whole archive analysed: 79 and 86 stand together on a wheel in
-    // four draws of every ninety, and on Bari in the last one.
-    ScriviBytes(SeriePath(), EncodeSerie(SeriesRecord{{79, 86}}));
-    principale->mnuSerie()->trigger();
-    Serie* serie = Serie::Istanza();
-    ASSERT_NE(serie, nullptr);
-    serie->findChild<QScrollBar*>("HScroll1")->setValue(1);
-    QTest::mouseClick(serie->findChild<QWidget*>("Command1_0"), Qt::LeftButton);
-    ASSERT_NE(AnalysisWindow(), nullptr);
-    const VistaGriglia* grid = AnalysisWindow()->MSFlexGrid1();
-    const std::tuple<int, int, const char*> aMano[] = {
-        {0, 1, "79"}, {1, 4, "0"}, {11, 4, "0"}, {1, 5, "1457"}, {2, 5, "1456"}, {12, 5, "14563"}};
-    for (const auto& [r, c, testo] : aMano)
-        EXPECT_EQ(prova::TestoCella(grid, r, c), testo) << r << "," << c;
-}
-
-// 1991 has 300 draws, the 1st to the 25th of every month, between three
-// draws of December 1990 and two of January 1992.
-TEST_F(Limiti, UnAnnoDiTrecentoEstrazioni) {
-    using prova::Estrazione;
-    std::vector<DrawRecord> draws = {Estrazione(20, 12, 1990, 0), Estrazione(27, 12, 1990, 1),
-                                     Estrazione(31, 12, 1990, 2)};
-    for (int mese = 1; mese <= 12; ++mese)
-        for (int giorno = 1; giorno <= 25; ++giorno)
-            draws.push_back(Estrazione(giorno, mese, 1991, static_cast<int>(draws.size())));
-    draws.push_back(Estrazione(4, 1, 1992, 303));
-    draws.push_back(Estrazione(11, 1, 1992, 304));
+// 32,767 draws, the most the format counts: 32,462 one a week from 7/1/1871,
+// then 1991's 300, the 1st to the 25th of every month, between three of
+// December 1990 and two of January 1992, the last with 1 8 15 22 29 on Bari.
+TEST_F(Archiviazione, UnArchivioPienoSiSfogliaERifiutaLaProssima) {
+    std::vector<DrawRecord> draws = prova::Settimanali(kMaxEstrazioni - 305);
+    for (int giorno : {20, 27, 31})
+        draws.push_back(prova::Estrazione(giorno, 12, 1990));
+    for (int giorno = 0; giorno < 300; ++giorno)
+        draws.push_back(prova::Estrazione(giorno % 25 + 1, giorno / 25 + 1, 1991));
+    for (int giorno : {4, 11})
+        draws.push_back(prova::Estrazione(giorno, 1, 1992));
     Apri(draws);
-    EXPECT_EQ(Scheda(), "305 11/1/1992 2 2");
-    Sfoglia({"303 25/12/1991 300 25", "259 6/11/1991 256 6", "258 5/11/1991 255 5",
-             "304 4/1/1992 1 1", "4 1/1/1991 1 1", "3 31/12/1990 3 3"});
-    EXPECT_TRUE(script.Mostrati().empty());
+    EXPECT_EQ(archivio->VScroll1()->maximum(), 32767);
+    EXPECT_EQ(Numeri().mid(0, 5).join(' '), "1 8 15 22 29");
+    Sfoglia({"32767 11/1/1992 2 2", "1 7/1/1871 1 1", "16384 1/1/2185 1 1", "2 14/1/1871 2 2",
+             "32765 25/12/1991 300 25", "32721 6/11/1991 256 6", "32720 5/11/1991 255 5",
+             "32766 4/1/1992 1 1", "32466 1/1/1991 1 1", "32465 31/12/1990 3 3"});
+    NonSalva("L'archivio è pieno: non può contenere più di 32767 estrazioni.",
+             LeggiBytes(LottoDatPath()), MsgBoxIcon::Exclamation);
 }
 
-// ---------------------------------------------------------------------------
-// The series window: analyse, save, delete one, delete all.
-
-// Besides answering, notes whether the main window took input and the loading
-// window was gone when each box came up.
-class ScriptConStato : public MsgBoxScript {
-  public:
-    MsgBoxResult Answer(const QString& testo, MsgBoxButtons pulsanti, MsgBoxIcon icona) override {
-        MDIForm1* principale = MDIForm1::Istanza();
-        libero.push_back(principale && principale->isEnabled() && !Form41::Istanza());
-        return MsgBoxScript::Answer(testo, pulsanti, icona);
-    }
-    std::vector<bool> libero;
-};
-
-const QString kSegnaposto = "  Non ci sono Serie da Visualizzare ";
-
-std::string Registrata(std::initializer_list<int> numeri) {
-    SeriesRecord serie;
-    std::copy(numeri.begin(), numeri.end(), serie.Slot.begin());
-    return EncodeSerie(serie);
-}
-
-// Presses Elabora, Salva, Elimina or Svuota, answering as Conferma does.
-void Premi(const prova::BancoSerie& b, MsgBoxScript& script, const char* pulsante,
-           const QString& errore = {}, MsgBoxIcon icona = MsgBoxIcon::Critical) {
-    const std::map<std::string, QString> domande = {
-        {"Command1_0", ""},
-        {"Command1_4", "Salvare Serie ?"},
-        {"Command1_1", " Eliminare Serie selezionata ?"},
-        {"Command1_2", " Eliminare tutte le Serie in Archivio ?"}};
-    Conferma(script, b.C(pulsante), domande.at(pulsante), errore, icona);
-}
-
-// Another program changed "Serie" after the window listed it.
-QString Cambiato(const char* cosa) {
-    return QString(
-               "Impossibile eliminare %1: il file %2 è stato modificato da un altro programma "
-               "dopo che le serie sono state lette. Non è stato eliminato nulla.")
-        .arg(cosa, Citato(SeriePath()));
-}
-
-// The list shows these entries, and the main window takes input.
-void ElencoMostra(const prova::BancoSerie& b, const QStringList& voci) {
-    EXPECT_EQ(b.Combo(), voci);
-    EXPECT_TRUE(b.principale.isEnabled());
-}
-
+// Saving 7 8, deleting the series chosen and deleting all fail, a full disk
+// after part of the data: the file and the list stay as they were, nothing is
+// left beside the file, the series composed is still there. Then the save
+// goes through.
 TEST(GuastiSerie, UnGuastoLasciaFileEdElencoComEranoEIlProgrammaProsegue) {
     prova::BancoSerie b(10, {{1, 2}, {3}, {4, 5, 6}});
-    ScriptConStato script;
-    const std::string tre = Registrata({1, 2}) + Registrata({3}) + Registrata({4, 5, 6});
-    const QStringList voci = {"-1 -2     S_1", "-3     S_2", "-4 -5 -6     S_3"};
+    prova::MsgBoxScript script;
+    const std::string tre = LeggiBytes(SeriePath());
+    const QStringList voci = b.Combo();
     for (int n : {7, 8}) {
         b.Scegli("List1", n);
         b.Premi("Command2_0");
     }
-    // Analysing or deleting the series chosen, the last, saving 7 8 and
-    // deleting all fail: the file and the list stay as they were, and so does
-    // the series composed. The analysis reads the caption's dates before the
-    // loading window comes up, and counts the draws after.
-    const std::tuple<const char*, Op, int, std::size_t, const char*, const char*> guasti[] = {
-        {"Command1_0", Op::Read, ENOENT, 0, "Lotto.dat", "leggere"},
-        {"Command1_0", Op::Size, EACCES, 0, "Lotto.dat", "leggere"},
-        {"Command1_4", Op::WriteAt, ENOSPC, 10, "Serie", "scrivere"},
-        {"Command1_4", Op::WriteAt, EROFS, 0, "Serie", "scrivere"},
-        {"Command1_1", Op::WriteBeside, ENOSPC, 40, "Serie", "scrivere"},
-        {"Command1_1", Op::WriteBeside, EROFS, 0, "Serie", "scrivere"},
-        {"Command1_1", Op::Rename, EROFS, 0, "Serie", "sostituire"},
-        {"Command1_2", Op::Remove, EROFS, 0, "Serie", "eliminare"},
-    };
-    for (const auto& [pulsante, op, codice, parziale, file, verbo] : guasti) {
-        SCOPED_TRACE(std::string(pulsante) + ", " + verbo + " " + file);
-        {
-            prova::IoGuasto io;
-            io.Fallisci(op, codice);
-            io.ScritturaParziale(parziale);
-            Premi(b, script, pulsante, NonSi(verbo, AppFile(file), codice));
-        }
-        EXPECT_EQ(LeggiBytes(SeriePath()), tre);
+    const std::tuple<const char*, const char*, Op, const char*> guasti[] = {
+        {"Command1_4", "Salvare Serie ?", Op::WriteAt, "scrivere"},
+        {"Command1_1", " Eliminare Serie selezionata ?", Op::WriteBeside, "scrivere"},
+        {"Command1_1", " Eliminare Serie selezionata ?", Op::Rename, "sostituire"},
+        {"Command1_2", " Eliminare tutte le Serie in Archivio ?", Op::Remove, "eliminare"}};
+    for (const auto& [pulsante, domanda, op, verbo] : guasti) {
+        prova::IoGuasto io;
+        io.Fallisci(op, ENOSPC);
+        io.ScritturaParziale(10);
+        Conferma(script, b.C(pulsante), domanda,
+                 QString("Impossibile %1 il file %2: spazio su disco esaurito.")
+                     .arg(verbo, Citato(SeriePath())));
+        EXPECT_EQ(LeggiBytes(SeriePath()), tre) << pulsante;
         EXPECT_EQ(std::distance(std::filesystem::directory_iterator(SeriePath().parent_path()),
                                 std::filesystem::directory_iterator()),
-                  2);  // "Lotto.dat" and "Serie", nothing left beside them
-        EXPECT_TRUE(AnalysisWindow().isNull());
-        ElencoMostra(b, voci);
-        EXPECT_EQ(b.Voci("List2"), (QStringList{"7", "8"}));
+                  2);
+        EXPECT_EQ(b.Combo() << b.Voci("List2"), voci + QStringList({"7", "8"}));
+        EXPECT_TRUE(b.principale.isEnabled());
     }
-
-    // The same commands now go through.
-    ASSERT_NE(b.Elabora(1), nullptr);
-    b.principale.ChiudiFinestra(AnalysisWindow());
-    Premi(b, script, "Command1_4");
-    EXPECT_EQ(LeggiBytes(SeriePath()), tre + Registrata({7, 8}));
-    ElencoMostra(b, voci + QStringList{"-7 -8     S_4"});
-    b.C<QComboBox>("Combo1")->setCurrentIndex(1);
-    Premi(b, script, "Command1_1");
-    const std::string tolta = Registrata({1, 2}) + Registrata({4, 5, 6}) + Registrata({7, 8});
-    EXPECT_EQ(LeggiBytes(SeriePath()), tolta);
-    ElencoMostra(b, {"-1 -2     S_1", "-4 -5 -6     S_2", "-7 -8     S_3"});
-
-    // Another program shortens "Serie" after the window listed it, then
-    // removes it: the third series is no longer there to delete.
-    const std::string corto = tolta.substr(0, 2 * kSeriesRecordSize);
-    ScriviBytes(SeriePath(), corto);
-    Premi(b, script, "Command1_1", Cambiato("la serie S_3"), MsgBoxIcon::Exclamation);
-    EXPECT_EQ(LeggiBytes(SeriePath()), corto);
-    ElencoMostra(b, {"-1 -2     S_1", "-4 -5 -6     S_2"});
-    std::filesystem::remove(SeriePath());
-    Premi(b, script, "Command1_1",
-          "Impossibile eliminare la serie: il file " + Citato(SeriePath()) + " non esiste più.");
-    EXPECT_EQ(std::filesystem::file_size(SeriePath()), 0u);  // listed again, so there again
-    ElencoMostra(b, {kSegnaposto});
-
-    // The only series goes with its file; a file that cannot go stays listed.
-    Premi(b, script, "Command1_4");
-    {
-        prova::IoGuasto io;
-        io.Fallisci(Op::Remove, EROFS);
-        Premi(b, script, "Command1_1", NonSi("eliminare", SeriePath(), EROFS));
-    }
-    EXPECT_EQ(LeggiBytes(SeriePath()), Registrata({7, 8}));
-    ElencoMostra(b, {"-7 -8     S_1"});
-
-    // Series another program saved after the listing are not emptied unseen.
-    ScriviBytes(SeriePath(), Registrata({7, 8}) + Registrata({9}));
-    Premi(b, script, "Command1_2", Cambiato("le serie"), MsgBoxIcon::Exclamation);
-    ElencoMostra(b, {"-7 -8     S_1", "-9     S_2"});
-    EXPECT_EQ(std::count(script.libero.begin(), script.libero.end(), false), 0);
+    EXPECT_EQ(voci.join('|'), "-1 -2     S_1|-3     S_2|-4 -5 -6     S_3");
+    Conferma(script, b.C("Command1_4"), "Salvare Serie ?");
+    EXPECT_EQ(b.Combo(), voci + QStringList{"-7 -8     S_4"});
 }
 
 // A folder or a FIFO where "Lotto.dat" or "Serie" should be: the windows say
-// so once and go on, and nothing waits for a FIFO's writer.
+// so once and go on, nothing waits for a FIFO's writer, and a save says it
+// once more.
 TEST(NonFile, CartelleEFifoAlPostoDeiFileSiRifiutano) {
     for (bool fifo : {false, true})
-        for (const char* nome : {"Lotto.dat", "Serie"}) {
-            SCOPED_TRACE(std::string(nome) + (fifo ? " FIFO" : " cartella"));
+        for (const std::string nome : {"Lotto.dat", "Serie"}) {
+            SCOPED_TRACE(nome + (fifo ? " FIFO" : " cartella"));
             prova::CartellaProva cartella;
-            const bool archivio = nome == std::string("Lotto.dat");
-            if (!archivio) prova::ScriviArchivio(prova::Settimanali(3));
+            if (nome == "Serie") prova::ScriviArchivio(prova::Settimanali(3));
             const auto file = cartella.File(nome);
             ASSERT_EQ(fifo ? ::mkfifo(file.c_str(), 0644) : ::mkdir(file.c_str(), 0755), 0);
             const QString rifiuto = "Impossibile usare " + Citato(file) +
                                     (fifo ? ": è una FIFO, un dispositivo o un socket, non un file."
                                           : ": è una cartella, non un file.");
-            MsgBoxScript script;
+            prova::MsgBoxScript script;
             script.Attendi(rifiuto, MsgBoxButtons::Ok, MsgBoxIcon::Critical, MsgBoxResult::Ok);
             MDIForm1 principale;
-            principale.show();
             principale.mnuEstra()->trigger();
             principale.mnuSerie()->trigger();
-            EXPECT_EQ(Module1().DrawCount, archivio ? 0 : 3);
-            if (archivio) continue;
-            // Saving says it once more, and only once.
+            EXPECT_EQ(Module1().DrawCount, nome == "Serie" ? 3 : 0);
+            if (nome == "Lotto.dat") continue;
             auto* serie = Serie::Istanza();
-            auto* lista = serie->findChild<QListWidget*>("List1");
-            lista->setCurrentRow(6);
+            serie->findChild<QListWidget*>("List1")->setCurrentRow(6);
             QTest::mouseClick(serie->findChild<QWidget*>("Command2_0"), Qt::LeftButton);
             Conferma(script, serie->findChild<QWidget*>("Command1_4"), "Salvare Serie ?", rifiuto);
-            EXPECT_TRUE(script.Esaurito());
         }
+}
+
+// Files of random bytes and lengths, the last series now and then a real
+// one, opened as a player opens them: the archive window shows the last whole
+// record; the series window lists every whole record of 40 bytes, or offers
+// no analysis when there is none; the series chosen, the last, is analysed,
+// or refused as holding a number outside 1..90. Nothing else is said, no
+// loading window is left, and the main window takes input.
+TEST(FileCasuali, LeFinestreMostranoOppureRifiutano) {
+    std::mt19937 caso(20261206);
+    struct : MsgBoxResponder {
+        QStringList testi;
+        MsgBoxResult Answer(const QString& testo, MsgBoxButtons, MsgBoxIcon) override {
+            testi << testo;
+            return MsgBoxResult::Ok;
+        }
+    } risposte;
+    SetMsgBoxResponder(&risposte);
+    int analisi = 0;
+    for (int giro = 0; giro < 25; ++giro) {
+        prova::CartellaProva cartella;
+        std::string archivio(caso() % (300 * 106), '\0'), serie(caso() % 240, '\0');
+        for (char& c : archivio)
+            c = char(caso());
+        for (char& c : serie)
+            c = char(caso());
+        const int estrazioni = int(archivio.size() / 106), registrate = int(serie.size() / 40);
+        if (registrate > 0 && caso() % 2) {
+            const std::size_t ultima = 40 * (registrate - 1);
+            serie.replace(ultima, 40, std::string(40, '\0'));
+            for (int n = int(caso() % 20); n >= 0; --n)
+                serie[ultima + 2 * n] = char(1 + caso() % 90);
+        }
+        prova::ScriviBytes(LottoDatPath(), archivio);
+        prova::ScriviBytes(SeriePath(), serie);
+        risposte.testi.clear();
+        MDIForm1 principale;
+        principale.mnuEstra()->trigger();
+        EXPECT_EQ(Archivio::Istanza()->Label1()->text(),
+                  estrazioni ? QString::number(estrazioni) : "");
+        principale.mnuSerie()->trigger();
+        auto* elabora = Serie::Istanza()->findChild<QAbstractButton*>("Command1_0");
+        EXPECT_EQ(Serie::Istanza()->findChild<QComboBox*>("Combo1")->count(),
+                  std::max(registrate, 1));
+        EXPECT_EQ(elabora->isEnabled(), registrate > 0);
+        if (elabora->isEnabled()) QTest::mouseClick(elabora, Qt::LeftButton);
+        analisi += !AnalysisWindow().isNull();
+        EXPECT_EQ(risposte.testi.size(), registrate > 0 && AnalysisWindow().isNull()) << giro;
+        for (const QString& testo : risposte.testi)
+            EXPECT_TRUE(testo.startsWith("Serie non valida: il numero ") &&
+                        testo.endsWith(" è fuori dall'intervallo 1-90."))
+                << testo.toStdString();
+        EXPECT_TRUE(principale.isEnabled() && !Form41::Istanza());
+    }
+    SetMsgBoxResponder(nullptr);
+    EXPECT_GT(analisi, 8);
 }
 
 }  // namespace

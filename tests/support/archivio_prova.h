@@ -1,11 +1,14 @@
 #pragma once
 
-#include <filesystem>
-#include <string>
+#include <chrono>
+#include <cstdlib>
+#include <fstream>
 #include <vector>
 
-#include "store/draw_record.h"
+#include "store/cartella_dati.h"
 #include "store/errore.h"
+#include "store/io.h"
+#include "store/module1.h"
 
 namespace ruotario::prova {
 
@@ -14,8 +17,16 @@ namespace ruotario::prova {
 // use.
 class CartellaProva {
   public:
-    CartellaProva();
-    ~CartellaProva();
+    CartellaProva() {
+        std::string modello = (std::filesystem::temp_directory_path() / "ruotario-XXXXXX").string();
+        if (!::mkdtemp(modello.data())) throw std::runtime_error("mkdtemp");
+        Usa(cartella_ = modello);
+    }
+    ~CartellaProva() {
+        Usa({});
+        std::error_code ignorato;
+        std::filesystem::remove_all(cartella_, ignorato);
+    }
     CartellaProva(const CartellaProva&) = delete;
     CartellaProva& operator=(const CartellaProva&) = delete;
 
@@ -23,26 +34,71 @@ class CartellaProva {
     std::filesystem::path File(const std::string& nome) const { return cartella_ / nome; }
 
   private:
+    static void Usa(const std::filesystem::path& cartella) {
+        SetIo(nullptr);
+        SetAppDir(cartella);
+        ResetModule1();
+    }
+
     std::filesystem::path cartella_;
 };
 
-// A draw on the given date whose wheels hold five distinct numbers each,
-// different from draw to draw (`seme` picks the numbers).
-DrawRecord Estrazione(int giorno, int mese, int anno, int seme = 0);
 // A draw on the given date with every wheel empty (five 0).
-DrawRecord EstrazioneVuota(int giorno, int mese, int anno);
+inline DrawRecord EstrazioneVuota(int giorno, int mese, int anno) {
+    return {std::int16_t(giorno), std::int16_t(mese), std::int16_t(anno)};
+}
+
+// A draw on the given date whose wheels hold five distinct numbers each,
+// different from draw to draw (`seme` picks the numbers): cell i holds
+// (13 seme mod 90 + 7 i) mod 90 + 1, and steps of 7 modulo 90 never repeat
+// within fifty numbers.
+inline DrawRecord Estrazione(int giorno, int mese, int anno, int seme = 0) {
+    DrawRecord draw = EstrazioneVuota(giorno, mese, anno);
+    for (int i = 0; i < kRuote * kPosizioni; ++i)
+        draw.Cells[i] = static_cast<std::int16_t>((seme * 13 % 90 + i * 7) % 90 + 1);
+    return draw;
+}
+
 // Sets the five numbers of wheel w.
-void Ruota(DrawRecord& draw, int w, std::initializer_list<int> numeri);
+inline void Ruota(DrawRecord& draw, int w, std::initializer_list<int> numeri) {
+    int p = 1;
+    for (int n : numeri)
+        draw.Numbers(p++, w) = static_cast<std::int16_t>(n);
+}
 
-// Writes the records straight to the file, record after record, as the
-// program's own format has them.
-void ScriviArchivio(const std::vector<DrawRecord>& draws, const std::filesystem::path& file);
-// The archive of the current program folder.
-void ScriviArchivio(const std::vector<DrawRecord>& draws);
-// `quanti` draws, one a week from 7 January 1871.
-std::vector<DrawRecord> Settimanali(int quanti);
+inline std::string LeggiBytes(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
 
-std::string LeggiBytes(const std::filesystem::path& file);
+inline void ScriviBytes(const std::filesystem::path& file, const std::string& dati) {
+    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    out.write(dati.data(), static_cast<std::streamsize>(dati.size()));
+    if (!out) throw std::runtime_error("scrittura di prova fallita: " + file.string());
+}
+
+// Writes the records straight to the file (by default the archive of the
+// current program folder), record after record, as the program's own format
+// has them.
+inline void ScriviArchivio(const std::vector<DrawRecord>& draws,
+                           const std::filesystem::path& file = LottoDatPath()) {
+    std::string dati;
+    for (const DrawRecord& draw : draws)
+        dati += EncodeDraw(draw);
+    ScriviBytes(file, dati);
+}
+
+// `quanti` draws, one a week from Saturday 7 January 1871, draw i with seme i.
+inline std::vector<DrawRecord> Settimanali(int quanti) {
+    using namespace std::chrono;
+    std::vector<DrawRecord> draws;
+    for (int i = 0; i < quanti; ++i) {
+        const year_month_day data{sys_days{year{1871} / January / 7} + days{7 * i}};
+        draws.push_back(Estrazione(int(unsigned(data.day())), int(unsigned(data.month())),
+                                   int(data.year()), i));
+    }
+    return draws;
+}
 
 // The message `azione` fails with, or "nessun errore".
 template <typename Azione>
@@ -54,6 +110,5 @@ std::string Fallimento(Azione azione) {
     }
     return "nessun errore";
 }
-void ScriviBytes(const std::filesystem::path& file, const std::string& dati);
 
 }  // namespace ruotario::prova

@@ -1,9 +1,6 @@
 #pragma once
 
-#include <QAbstractItemView>
-#include <QBrush>
-#include <QColor>
-#include <QFont>
+#include <QtWidgets>
 
 #include "shell/aspetto_griglia.h"
 
@@ -20,12 +17,11 @@ struct CellaVista {
 };
 
 inline CellaVista LeggiCella(const QAbstractItemView* vista, int r, int c, bool fissa) {
-    const QModelIndex indice = vista->model()->index(r, c);
-    const QVariant sfondo = indice.data(Qt::BackgroundRole);
-    const QVariant colore = indice.data(Qt::ForegroundRole);
-    const QVariant carattere = indice.data(Qt::FontRole);
+    const QModelIndex i = vista->model()->index(r, c);
+    const QVariant sfondo = i.data(Qt::BackgroundRole), colore = i.data(Qt::ForegroundRole);
+    const QVariant carattere = i.data(Qt::FontRole);
     return {
-        indice.data().toString(),
+        i.data().toString(),
         sfondo.isValid() ? sfondo.value<QBrush>().color()
                          : AspettoGriglia::SfondoPredefinito(fissa),
         colore.isValid() ? colore.value<QBrush>().color() : QColor(0, 0, 0),

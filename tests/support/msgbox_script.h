@@ -1,8 +1,9 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <QString>
 #include <deque>
-#include <vector>
 
 #include "shell/msgbox.h"
 
@@ -13,28 +14,37 @@ namespace ruotario::prova {
 // a box nobody announced fails the test (and is answered No or OK), and so do
 // announced boxes that never came. Installed for the life of the object.
 class MsgBoxScript : public MsgBoxResponder {
-  public:
-    struct Box {
-        QString testo;
-        MsgBoxButtons pulsanti;
-        MsgBoxIcon icona;
-    };
+    // Text, buttons and icon, as the failures print them.
+    using Box = std::tuple<std::string, int, int>;
 
-    MsgBoxScript();
-    ~MsgBoxScript() override;
+  public:
+    MsgBoxScript() { SetMsgBoxResponder(this); }
+    ~MsgBoxScript() override {
+        SetMsgBoxResponder(nullptr);
+        for (const auto& [box, risposta] : attesi_)
+            ADD_FAILURE() << "box attesa e mai mostrata: " << testing::PrintToString(box);
+    }
 
     // The next box expected, and the answer to give it.
     MsgBoxScript& Attendi(const QString& testo, MsgBoxButtons pulsanti, MsgBoxIcon icona,
-                          MsgBoxResult risposta);
-    // Every box shown so far.
-    const std::vector<Box>& Mostrati() const { return mostrati_; }
+                          MsgBoxResult risposta) {
+        attesi_.push_back({{testo.toStdString(), int(pulsanti), int(icona)}, risposta});
+        return *this;
+    }
     bool Esaurito() const { return attesi_.empty(); }
 
-    MsgBoxResult Answer(const QString& testo, MsgBoxButtons pulsanti, MsgBoxIcon icona) override;
+    MsgBoxResult Answer(const QString& testo, MsgBoxButtons pulsanti, MsgBoxIcon icona) override {
+        const Box box{testo.toStdString(), int(pulsanti), int(icona)};
+        const auto [atteso, risposta] =
+            attesi_.empty() ? std::pair(Box{"(nessuna)", 0, 0}, MsgBoxResult::No) : attesi_.front();
+        if (!attesi_.empty()) attesi_.pop_front();
+        EXPECT_EQ(atteso, box) << "box inattesa";
+        if (atteso == box) return risposta;
+        return pulsanti == MsgBoxButtons::Ok ? MsgBoxResult::Ok : MsgBoxResult::No;
+    }
 
   private:
     std::deque<std::pair<Box, MsgBoxResult>> attesi_;
-    std::vector<Box> mostrati_;
 };
 
 }  // namespace ruotario::prova
