@@ -28,30 +28,28 @@ RisultatoAnalisi Atteso(const std::vector<DrawRecord>& d, const std::vector<int>
     for (std::size_t i = 0; i < numeri.size(); ++i)
         for (int w = 1; w <= kRuote; ++w)
             for (auto k = d.size(); k-- > 0;) {
-                int p = 1;
-                while (p <= kPosizioni && d[k].Numbers(p, w) != 0 &&
-                       d[k].Numbers(p, w) != numeri[i])
-                    ++p;
-                if (p <= kPosizioni && d[k].Numbers(p, w) == numeri[i]) break;
-                if (p > kPosizioni) ++r.RitNumeri[i][w];
+                const std::int16_t* ruota = &d[k].Cells[(w - 1) * kPosizioni];
+                const std::int16_t* p = std::find_if(
+                    ruota, ruota + kPosizioni, [&](int n) { return n == 0 || n == numeri[i]; });
+                if (p < ruota + kPosizioni && *p != 0) break;
+                r.RitNumeri[i][w] += p == ruota + kPosizioni;
             }
     // Only wheels whose first slot is filled are drawn. The single number's
     // event is that it comes out once on the wheel; the series' ones, that at
-    // least 2, 3 or 4 of its numbers do.
+    // least 2, 3 or 4 of its numbers do. A hit ends the run without counting
+    // the hit draw itself.
     const std::vector<Evento*> eventi = Eventi(r);
     for (const DrawRecord& e : d) {
-        for (Evento* v : eventi)
-            ++v->RitTutte;
-        for (int w = 1; w <= kRuote; ++w) {
-            if (e.Numbers(1, w) == 0) continue;
-            int usciti = 0;
-            for (int x : numeri)
-                for (int p = 1; p <= kPosizioni; ++p)
-                    usciti += e.Numbers(p, w) == x;
-            for (std::size_t k = 0; k < eventi.size(); ++k) {
-                Evento& v = *eventi[k];
+        for (std::size_t k = 0; k < eventi.size(); ++k) {
+            Evento& v = *eventi[k];
+            ++v.RitTutte;
+            for (int w = 1; w <= kRuote; ++w) {
+                const std::int16_t* ruota = &e.Cells[(w - 1) * kPosizioni];
+                if (ruota[0] == 0) continue;
+                std::ptrdiff_t usciti = 0;
+                for (int n : numeri)
+                    usciti += std::count(ruota, ruota + kPosizioni, n);
                 ++v.Rit[w];
-                // A hit ends the run without counting the hit draw itself.
                 if (r.Singolo() ? usciti == 1 : usciti >= static_cast<int>(k) + 2) {
                     v.Stor[w] = std::max(v.Stor[w], v.Rit[w] - 1);
                     v.Rit[w] = v.RitTutte = 0;
@@ -60,18 +58,17 @@ RisultatoAnalisi Atteso(const std::vector<DrawRecord>& d, const std::vector<int>
                 }
                 v.Stor[w] = std::max(v.Stor[w], v.Rit[w]);
             }
+            v.Rit[kRuote + 1] = std::max(v.Rit[kRuote + 1], v.RitTutte);
         }
-        for (Evento* v : eventi)
-            v->Rit[11] = std::max(v->Rit[11], v->RitTutte);
     }
     // A wheel never drawn has no values; in series mode, no delays either.
-    for (int w = 1; w <= kRuote; ++w)
-        if (eventi[0]->Rit[w] == 0 && eventi[0]->Sort[w] == 0) {
-            for (Evento* v : eventi)
-                v->Rit[w] = v->Sort[w] = v->Stor[w] = kSenzaDati;
-            for (auto& ritardi : r.RitNumeri)
-                if (!r.Singolo()) ritardi[w] = kSenzaDati;
-        }
+    for (int w = 1; w <= kRuote; ++w) {
+        if (eventi[0]->Rit[w] != 0 || eventi[0]->Sort[w] != 0) continue;
+        for (Evento* v : eventi)
+            v->Rit[w] = v->Sort[w] = v->Stor[w] = kSenzaDati;
+        for (auto& ritardi : r.RitNumeri)
+            if (!r.Singolo()) ritardi[w] = kSenzaDati;
+    }
     return r;
 }
 
@@ -80,20 +77,16 @@ RisultatoAnalisi Atteso(const std::vector<DrawRecord>& d, const std::vector<int>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t dimensione) {
     using namespace ruotario;
-    if (dimensione < 2) return 0;
-    const std::size_t quanti = dati[0] % 20 + 1;
     std::vector<int> numeri;
     std::size_t i = 1;
-    for (; i < dimensione && numeri.size() < quanti; ++i)
+    for (; i < dimensione && numeri.size() <= dati[0] % 20u; ++i)
         if (std::find(numeri.begin(), numeri.end(), dati[i] % 90 + 1) == numeri.end())
             numeri.push_back(dati[i] % 90 + 1);
+    // Mostly real numbers, with empty slots, negatives and values past 90.
     std::vector<DrawRecord> draws;
-    for (; i + kRuote * kPosizioni <= dimensione; i += kRuote * kPosizioni) {
-        // Mostly real numbers, with empty slots, negatives and values past 90.
-        draws.emplace_back();
-        for (int c = 0; c < kRuote * kPosizioni; ++c)
-            draws.back().Cells[c] = static_cast<std::int16_t>(dati[i + c] % 96 - 2);
-    }
+    for (; i + kRuote * kPosizioni <= dimensione; i += kRuote * kPosizioni)
+        std::transform(dati + i, dati + i + kRuote * kPosizioni, draws.emplace_back().Cells.begin(),
+                       [](std::uint8_t b) { return static_cast<std::int16_t>(b % 96 - 2); });
     if (draws.empty()) return 0;
 
     RisultatoAnalisi risultato = Analizza(draws, numeri), atteso = Atteso(draws, numeri);
@@ -103,7 +96,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t dime
         Verifica(a.Rit == b.Rit && a.Sort == b.Sort && a.Stor == b.Stor &&
                  a.RitTutte == b.RitTutte && a.TotSort == b.TotSort);
     }
-    Verifica(TabellaRisultati(risultato).Colonne() ==
-             ColonneGriglia(static_cast<int>(numeri.size())));
+    Verifica(TabellaRisultati(risultato).Colonne() == ColonneGriglia(std::ssize(numeri)));
     return 0;
 }

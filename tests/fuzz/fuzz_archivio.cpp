@@ -4,8 +4,8 @@
 // numbers are always at least 1 and never more than the records walked.
 #include "archive/vista.h"
 #include "fuzz/comune.h"
-#include "store/lotto_dat.h"
 #include "store/errore.h"
+#include "store/lotto_dat.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t dimensione) {
     using namespace ruotario;

@@ -3,7 +3,6 @@
 #include <QTest>
 
 #include "shell/msflexgrid.h"
-#include "shell/twips.h"
 
 namespace ruotario {
 namespace {
@@ -17,18 +16,11 @@ struct Griglia : testing::Test {
         grid.SetCols(3);
         grid.SetFixedRows(1);
         grid.SetFixedCols(1);
-        for (int c = 0; c < 3; ++c)
-            grid.SetColWidth(c, 900);
-        for (int r = 0; r < 4; ++r)
-            grid.SetRowHeight(r, 300);
-        grid.resize(Twips(2700) + 4, Twips(1200) + 4);
         grid.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&grid));
     }
-    void Clic(int r, int c) {
-        QTest::mouseClick(grid.viewport(), Qt::LeftButton, {},
-                          grid.visualRect(grid.model()->index(r, c)).center());
-    }
+    // Near the top-left corner of a cell: cells start 960 x 240 twips, 64 x 16 pixels.
+    static QPoint Punto(int r, int c) { return {64 * c + 3, 16 * r + 3}; }
     std::pair<int, int> Corrente() const { return {grid.Row(), grid.Col()}; }
 
     MSFlexGrid grid;
@@ -36,61 +28,48 @@ struct Griglia : testing::Test {
 
 TEST_F(Griglia, ImpostareLaCellaCorrenteAvvisaDentroLImpostazione) {
     Celle viste;
-    auto avviso = QObject::connect(&grid, &MSFlexGrid::RowColChange,
-                                   [&] { viste.emplace_back(grid.Row(), grid.Col()); });
+    QObject::connect(&grid, &MSFlexGrid::RowColChange,
+                     [&] { viste.emplace_back(grid.Row(), grid.Col()); });
     grid.SetRow(2);
     EXPECT_EQ(viste, (Celle{{2, 1}}));  // already there when the setter returns
     grid.SetCol(2);
     grid.SetCol(2);  // no move, no notification
+    // A current cell that becomes fixed leaves for the first ordinary one, silently.
+    grid.SetFixedRows(3);
+    EXPECT_EQ(Corrente(), std::pair(3, 1));
     EXPECT_EQ(viste, (Celle{{2, 1}, {2, 2}}));
-    QObject::disconnect(avviso);
-
-    // The pattern the draw grid uses: past the last column, on to the next row.
-    grid.SetCol(1);
-    QObject::connect(&grid, &MSFlexGrid::RowColChange, [&] {
-        if (grid.Col() == 2) {
-            grid.SetCol(1);
-            grid.SetRow(grid.Row() == 3 ? 1 : grid.Row() + 1);
-        }
-    });
-    grid.SetRow(3);
-    grid.SetCol(2);
-    EXPECT_EQ(Corrente(), std::pair(1, 1));
 }
 
 TEST_F(Griglia, LeCelleFisseNonDiventanoCorrentiNeColMouseNeConLeFrecce) {
-    grid.SetRow(1);
-    grid.SetCol(1);
-    grid.setFocus();
-    Clic(0, 2);
-    Clic(2, 0);
-    EXPECT_EQ(Corrente(), std::pair(1, 1));
+    EXPECT_EQ(Corrente(), std::pair(1, 1));  // where a shaped grid starts
+    for (QPoint fissa : {Punto(0, 2), Punto(2, 0)})
+        QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, fissa);
     QTest::keyClick(&grid, Qt::Key_Up);
     QTest::keyClick(&grid, Qt::Key_Left);
     EXPECT_EQ(Corrente(), std::pair(1, 1));
-    Clic(3, 2);
+    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, Punto(3, 2));
     EXPECT_EQ(Corrente(), std::pair(3, 2));
 }
 
-TEST_F(Griglia, TestoEColoriDellaCellaCorrente) {
+TEST_F(Griglia, TestoEColoriDiOgniCella) {
     grid.SetRow(2);
-    grid.SetCol(1);
     grid.SetText("45");
-    grid.SetBackColorAt(2, 1, QColor(255, 0, 0));
-    grid.SetForeColorAt(2, 1, QColor(0, 0, 255));
-    EXPECT_EQ(grid.TextMatrix(2, 1), "45");
-    EXPECT_EQ(grid.BackColorAt(2, 1), QColor(255, 0, 0));
-    EXPECT_EQ(grid.ForeColorAt(2, 1), QColor(0, 0, 255));
-    EXPECT_EQ(std::pair(grid.Row(), grid.Col()), std::pair(2, 1));  // colouring moves nothing
-    EXPECT_EQ(grid.BackColorAt(0, 1), QColor(192, 192, 192));
-    QRect cella = grid.visualRect(grid.model()->index(2, 1));
-    EXPECT_EQ(grid.grab().toImage().pixelColor(cella.topRight() + QPoint(-3, 3)),
-              QColor(255, 0, 0));
-
+    grid.SetBackColorAt(0, 2, QColor(255, 0, 0));
+    grid.SetForeColorAt(0, 2, QColor(0, 0, 255));
+    EXPECT_EQ(Corrente(), std::pair(2, 1));  // colouring moves nothing
+    EXPECT_EQ(std::pair(grid.TextMatrix(2, 1), grid.ForeColorAt(0, 2)),
+              std::pair(QString("45"), QColor(0, 0, 255)));
+    // Unset, fixed cells are grey and the others white, with black text.
+    const QImage immagine = grid.grab().toImage();
+    for (auto [r, c, sfondo] :
+         {std::tuple(0, 2, 0xff0000u), {0, 1, 0xc0c0c0u}, {3, 0, 0xc0c0c0u}, {3, 2, 0xffffffu}}) {
+        EXPECT_EQ(grid.BackColorAt(r, c).rgb() & 0xffffff, sfondo);
+        EXPECT_EQ(immagine.pixel(Punto(r, c)) & 0xffffff, sfondo);
+    }
+    EXPECT_EQ(grid.ForeColorAt(3, 2), QColor(0, 0, 0));
     grid.Clear();
-    EXPECT_EQ(grid.TextMatrix(2, 1), "");
-    EXPECT_EQ(grid.BackColorAt(2, 1), QColor(255, 255, 255));
-    EXPECT_EQ(grid.ForeColorAt(2, 1), QColor(0, 0, 0));
+    EXPECT_EQ(std::tuple(grid.TextMatrix(2, 1), grid.BackColorAt(0, 2), grid.ForeColorAt(0, 2)),
+              std::tuple("", QColor(192, 192, 192), QColor(0, 0, 0)));
 }
 
 }  // namespace
