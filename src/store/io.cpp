@@ -203,7 +203,7 @@ class SistemaReale : public FileIo {
         if (::rename(from.c_str(), to.c_str()) != 0) Fallito("sostituire", to, errno);
         // Make the new name itself durable, not only the data behind it.
         const std::filesystem::path cartella = Cartella(to);
-        const std::string azione = "rendere definitiva su disco la sostituzione del";
+        const std::string azione = "rendere definitivo su disco";
         Descrittore dir(::open(cartella.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
         if (dir.get() < 0 || ::fsync(dir.get()) != 0) Fallito(azione, to, errno);
     }

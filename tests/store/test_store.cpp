@@ -1,13 +1,17 @@
-// The store: the archive file and its records, the importer of the historical
-// text, the calendar and the numbering of a draw within its month and year.
+// The store: the archive's records, the official text, the numbering of a
+// draw, and the folder's lock against other writers, alive or killed
+// half-way.
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
-#include <algorithm>
 #include <cerrno>
+#include <random>
+#include <thread>
 
-#include "store/calendario.h"
-#include "store/cartella_dati.h"
-#include "store/errore.h"
+#include "series/file_serie.h"
+#include "store/blocco.h"
 #include "store/lotto_dat.h"
 #include "store/module1.h"
 #include "store/numerazione.h"
@@ -18,143 +22,70 @@
 namespace ruotario {
 namespace {
 
-using prova::Fallimento;
-
 using namespace std::string_literals;
+using namespace std::chrono_literals;
 using prova::CartellaProva;
 using prova::Estrazione;
+using prova::EstrazioneVuota;
+using prova::Fallimento;
 using prova::LeggiBytes;
 using prova::ScriviBytes;
-using Op = prova::IoGuasto::Op;
 
-// The bytes of Settimanali(quanti), record after record.
-std::string Archivio(int quanti) {
-    std::string dati;
-    for (const DrawRecord& draw : prova::Settimanali(quanti))
-        dati += EncodeDraw(draw);
-    return dati;
-}
-
-TEST(LottoDat, SiContanoIRecordInteriESiAccodaSulFrammento) {
+// The count and the append the windows use: whole records only, up to 32,767,
+// each 16-bit little-endian (the date, then the five numbers of each wheel).
+TEST(LottoDat, SiContanoIRecordInteriESiAccodaFinoA32767) {
     CartellaProva cartella;
+    Module1State& m = Module1();
     CaricaRuote();
-    std::string codici;
-    for (int w = 1; w <= 10; ++w)
-        codici += Module1().WheelCode[w] + " ";
-    EXPECT_EQ(codici, "BA CA FI GE MI NA PA RO TO VE ");
-    // No archive: an empty one is made.
+    EXPECT_EQ(m.WheelCode[1] + m.WheelCode[2] + m.WheelCode[8] + m.WheelCode[10], "BACAROVE");
+    ContaEstrazioni();  // no archive: an empty one is made
+    EXPECT_EQ(std::filesystem::file_size(LottoDatPath()) + m.DrawCount, 0u);
+    prova::ScriviArchivio(prova::Settimanali(3));
+    const std::string tre = LeggiBytes(LottoDatPath());
+    ScriviBytes(LottoDatPath(), tre + std::string(105, '\x07'));  // and 105 bytes of a record
     ContaEstrazioni();
-    EXPECT_EQ(Module1().DrawCount, 0);
-    EXPECT_EQ(std::filesystem::file_size(LottoDatPath()), 0u);
-    for (std::size_t frammento : {0u, 1u, 50u, 105u}) {
-        ScriviBytes(LottoDatPath(), Archivio(3) + std::string(frammento, '\x07'));
-        ContaEstrazioni();
-        EXPECT_EQ(Module1().DrawCount, 3) << frammento;
-        EXPECT_EQ(Module1().CurrentDrawIndex, 3) << frammento;
-    }
-    const DrawRecord nuova = Estrazione(6, 12, 2026, 42);
-    Module1().CurrentDraw = nuova;
+    EXPECT_EQ(std::pair(+m.DrawCount, m.CurrentDrawIndex), std::pair(3, 3));
+    // Over the fragment; then, the count gone stale, after the last draw there is.
+    m.CurrentDraw = EstrazioneVuota(7, 1, 1871);
+    m.CurrentDraw.Numbers(1, 1) = 11, m.CurrentDraw.Numbers(5, 1) = 15;
+    m.CurrentDraw.Numbers(1, 2) = 21, m.CurrentDraw.Numbers(3, 7) = -3;
+    m.CurrentDraw.Numbers(5, 10) = 90;
+    const DrawRecord nuova = m.CurrentDraw;
     AccodaEstrazione();
-    EXPECT_EQ(Module1().DrawCount, 3);  // until the next count
-    EXPECT_EQ(LeggiBytes(LottoDatPath()), Archivio(3) + EncodeDraw(nuova));
-    // A count gone stale (another program appended meanwhile): the draw goes
-    // after the last one there is, over nothing.
     AccodaEstrazione();
-    EXPECT_EQ(LeggiBytes(LottoDatPath()), Archivio(3) + EncodeDraw(nuova) + EncodeDraw(nuova));
+    // Bari I and V, Cagliari I, Palermo III, Venezia V.
+    const std::string byte = "\x07\0\x01\0\x4f\x07\x0b\0"s + std::string(6, '\0') +
+                             "\x0f\0\x15\0"s + std::string(52, '\0') + "\xfd\xff"s +
+                             std::string(32, '\0') + "\x5a\0"s;
+    EXPECT_EQ(LeggiBytes(LottoDatPath()) + std::to_string(m.DrawCount), tre + byte + byte + "3");
     ContaEstrazioni();
-    Module1().CurrentDrawIndex = 4;
+    m.CurrentDrawIndex = 4;
+    m.CurrentDraw = {};
     LeggiEstrazione();
-    EXPECT_EQ(Module1().CurrentDraw, nuova);
-    // A count that fails leaves an empty archive, never the count before.
-    {
-        prova::IoGuasto guasto;
-        guasto.Fallisci(Op::Size, EACCES);
-        EXPECT_THROW(ContaEstrazioni(), Errore);
-        EXPECT_EQ(Module1().DrawCount + Module1().CurrentDrawIndex, 0);
-    }
-    // Past 32,767 draws the file is counted by no one and written by no one.
-    const std::string troppe(32768 * kDrawRecordSize, '\0');
-    ScriviBytes(LottoDatPath(), troppe);
-    const std::string messaggio =
+    EXPECT_EQ(m.CurrentDraw, nuova);
+    prova::IoGuasto guasto;  // a count that fails leaves 0, never the count before
+    guasto.Fallisci(prova::IoGuasto::Op::Size, EACCES);
+    EXPECT_THROW(ContaEstrazioni(), Errore);
+    EXPECT_EQ(m.DrawCount + m.CurrentDrawIndex, 0);
+    // The 32,767th draw fits, the next does not; past it the file is counted
+    // by no one and written by no one.
+    ScriviBytes(LottoDatPath(), std::string(32766 * kDrawRecordSize, '\0'));
+    AccodaEstrazione();
+    ContaEstrazioni();
+    EXPECT_EQ(std::pair(+m.DrawCount, m.CurrentDrawIndex), std::pair(32767, 32767));
+    EXPECT_EQ(Fallimento(AccodaEstrazione), kMsgArchivioPieno);
+    ScriviBytes(LottoDatPath(), LeggiBytes(LottoDatPath()) + byte);
+    const std::string troppe =
         "L'archivio \"" + LottoDatPath().string() +
         "\" contiene 32768 estrazioni, più delle 32767 che il programma può gestire: non viene "
         "usato né modificato. Con \"ruotario-cli esporta\" lo si può salvare come testo.";
-    EXPECT_EQ(Fallimento([] { ContaEstrazioni(); }), messaggio);
-    EXPECT_EQ(Module1().DrawCount, 0);
-    EXPECT_EQ(Fallimento([] { AccodaEstrazione(); }), messaggio);
-    EXPECT_EQ(std::filesystem::file_size(LottoDatPath()), troppe.size());
+    EXPECT_EQ(Fallimento(ContaEstrazioni) + Fallimento(AccodaEstrazione), troppe + troppe);
+    EXPECT_EQ(std::filesystem::file_size(LottoDatPath()) + m.DrawCount, 32768 * kDrawRecordSize);
 }
 
-TEST(LottoDat, PosizioniDeiCampiNelRecord) {
-    DrawRecord draw = prova::EstrazioneVuota(7, 1, 1871);
-    draw.Numbers(1, 1) = 11;
-    draw.Numbers(5, 1) = 15;
-    draw.Numbers(1, 2) = 21;
-    draw.Numbers(3, 7) = -3;
-    draw.Numbers(5, 10) = 90;
-    const std::string byte = EncodeDraw(draw);
-    ASSERT_EQ(byte.size(), 106u);
-    // 16-bit little-endian: the date, Bari I, Bari V and Cagliari I, Palermo III, Venezia V.
-    for (auto [offset, atteso] : {std::pair{0, "\x07\0\x01\0\x4f\x07\x0b\0"s},
-                                  {14, "\x0f\0\x15\0"s},
-                                  {70, "\xfd\xff"s},
-                                  {104, "\x5a\0"s}})
-        EXPECT_EQ(byte.substr(offset, atteso.size()), atteso) << offset;
-    EXPECT_EQ(DecodeDraw(byte.data()), draw);
-}
-
-// The names in the folder.
-std::vector<std::string> Nomi(const CartellaProva& cartella) {
-    std::vector<std::string> nomi;
-    for (const auto& voce : std::filesystem::directory_iterator(cartella.path()))
-        nomi.push_back(voce.path().filename().string());
-    std::sort(nomi.begin(), nomi.end());
-    return nomi;
-}
-
-// The importer's way of writing: a new file beside it, renamed over it.
-TEST(LottoDat, UnaSostituzioneFallitaLasciaIntattoIlVecchio) {
-    CartellaProva cartella;
-    ScriviBytes(LottoDatPath(), Archivio(3));
-    EXPECT_EQ(Fallimento([] { SostituisciArchivio(LottoDatPath(), prova::Settimanali(9), false); }),
-              "L'archivio \"" + LottoDatPath().string() +
-                  "\" esiste già: per sostituirlo usare --sovrascrivi.");
-    for (auto [op, verbo] : {std::pair{Op::WriteBeside, "scrivere"}, {Op::Rename, "sostituire"}}) {
-        prova::IoGuasto guasto;
-        guasto.Fallisci(op, ENOSPC);
-        guasto.ScritturaParziale(500);
-        EXPECT_EQ(
-            Fallimento([] { SostituisciArchivio(LottoDatPath(), prova::Settimanali(9), true); }),
-            "Impossibile " + std::string(verbo) + " il file \"" + LottoDatPath().string() +
-                "\": spazio su disco esaurito.");
-        EXPECT_EQ(LeggiBytes(LottoDatPath()), Archivio(3));
-        EXPECT_EQ(Nomi(cartella), std::vector<std::string>{"Lotto.dat"});
-    }
-    // A copy left by a run that was killed goes with the next replacement.
-    ScriviBytes(cartella.File("Lotto.dat.nuovo-abc123"), "mezzo");
-    SostituisciArchivio(LottoDatPath(), prova::Settimanali(9), true);
-    EXPECT_EQ(LeggiBytes(LottoDatPath()), Archivio(9));
-    EXPECT_EQ(Nomi(cartella), std::vector<std::string>{"Lotto.dat"});
-}
-
-std::string Rifiuto(const std::vector<TestoStorico>& files) {
-    return Fallimento([&] { (void)ImportaStorico(files); });
-}
-
-TEST(StoricoTesto, RuotaNazionaleSaltataERomaComeRO) {
-    const auto draws = ImportaStorico({{"prova.txt",
-                                        "2020/01/02\tBA\t1\t2\t3\t4\t5\n"
-                                        "2020/01/02\tRN\t1\t2\t3\t4\t5\n"
-                                        "2020/01/02\tRO\t6\t7\t8\t9\t10\n"
-                                        "2020/01/04\tVE\t90\t89\t88\t87\t86\r\n"}});
-    ASSERT_EQ(draws.size(), 2u);
-    EXPECT_EQ(draws[0].Numbers(1, 8) + draws[1].Numbers(5, 10), 6 + 86);  // Roma, Venezia
-    EXPECT_EQ(EsportaStorico(draws),
-              "2020/01/02\tBA\t1\t2\t3\t4\t5\n2020/01/02\tRM\t6\t7\t8\t9\t10\n"
-              "2020/01/04\tVE\t90\t89\t88\t87\t86\n");
-}
-
-TEST(StoricoTesto, OgniErroreNominaFileRigaEMotivo) {
+// The official text: every bad line is refused naming its file, its line and
+// the reason; so is every record the text cannot hold, naming the record.
+TEST(StoricoTesto, RigheERecordRifiutatiConIlMotivo) {
     const std::string formato =
         "riga non valida: attese la data (AAAA/MM/GG), la ruota e cinque numeri separati da "
         "tabulazioni";
@@ -171,170 +102,135 @@ TEST(StoricoTesto, OgniErroreNominaFileRigaEMotivo) {
     };
     // The bad line is the second of the second file, after a draw of the first.
     for (const auto& [riga, motivo] : casi)
-        EXPECT_EQ(
-            Rifiuto({{"a.txt", "2020/01/02\tBA\t1\t2\t3\t4\t5\n"}, {"b.txt", "\n" + riga + "\n"}}),
-            "Errore nel file \"b.txt\", riga 2: " + motivo + ".");
-}
-
-// What the archive window may save comes back from the text as it was: two
-// draws of one date, a draw dated before the one before it, wheels missing.
-TEST(StoricoTesto, LEsportazioneSiReimportaComEra) {
-    auto draws = prova::Settimanali(4);
-    draws[1] = draws[0];  // the same date, all ten wheels
-    draws[2].Day = 1;     // before the one before it
-    draws[3] = prova::EstrazioneVuota(7, 1, 1871);
-    prova::Ruota(draws[3], 3, {1, 2, 3, 4, 5});  // only Firenze, on the date of the first
-    const std::string testo = EsportaStorico(draws);
-    EXPECT_EQ(ImportaStorico({{"a.txt", testo}}), draws);
-    EXPECT_EQ(DateNonCrescenti(draws), (std::vector<std::int64_t>{2, 3}));
-
-    // A draw of the same date whose wheels all follow the last one's could
-    // not be told from it; nor can the rest be written in the official form.
-    DrawRecord soloBari = prova::EstrazioneVuota(7, 1, 1871);
-    prova::Ruota(soloBari, 1, {1, 2, 3, 4, 5});
-    DrawRecord soloVenezia = prova::EstrazioneVuota(7, 1, 1871);
-    prova::Ruota(soloVenezia, 10, {1, 2, 3, 4, 5});
-    auto Guasta = [](auto cambia) {
-        DrawRecord draw = prova::Estrazione(7, 1, 1871);
-        cambia(draw);
-        return draw;
-    };
-    const std::pair<std::vector<DrawRecord>, std::string> rifiuti[] = {
-        {{soloBari, soloVenezia},
+        EXPECT_EQ(Fallimento([&] {
+                      ImportaStorico({{"a.txt", "2020/01/02\tBA\t1\t2\t3\t4\t5\n"},
+                                      {"b.txt", "\n" + riga + "\n"}});
+                  }),
+                  "Errore nel file \"b.txt\", riga 2: " + motivo + ".");
+    // What the official text cannot hold is refused, naming the draw: a draw
+    // of the date of the one before whose wheels all follow its last wheel
+    // could not be told from it when read back.
+    using Estrazioni = std::vector<DrawRecord>;
+    const std::pair<std::function<void(Estrazioni&)>, std::string> rifiuti[] = {
+        {[](Estrazioni& d) { d[0].Day = 31, d[0].Month = 6; },
+         "1 (31/6/1871): la data non è una data del calendario"},
+        {[](Estrazioni& d) { d[0].Year = 10000; },
+         "1 (7/1/10000): la data non è una data del calendario"},
+        {[](Estrazioni& d) { d[0].Numbers(2, 4) = 91; },
+         "1 (7/1/1871): il numero 91 sulla ruota di Genova è fuori dall'intervallo 1-90"},
+        {[](Estrazioni& d) { d[0].Numbers(5, 6) = d[0].Numbers(1, 6); },
+         "1 (7/1/1871): il numero 86 è ripetuto sulla ruota di Napoli"},
+        {[](Estrazioni& d) { d[0].Numbers(3, 7) = 0; },
+         "1 (7/1/1871): la ruota di Palermo ha solo 4 numeri"},
+        {[](Estrazioni& d) {
+             d = {EstrazioneVuota(7, 1, 1871), EstrazioneVuota(7, 1, 1871)};
+             prova::Ruota(d[0], 1, {1, 2, 3, 4, 5});
+             prova::Ruota(d[1], 2, {1, 2, 3, 4, 5});
+         },
          "2 (7/1/1871): ha la stessa data dell'estrazione prima e le sue ruote seguono le ultime "
          "di quella, così che le due non si potrebbero distinguere"},
-        {{prova::EstrazioneVuota(7, 1, 1871)}, "1 (7/1/1871): non contiene nessun numero"},
-        {{Guasta([](DrawRecord& d) { d.Day = 31, d.Month = 6; })},
-         "1 (31/6/1871): la data non è una data del calendario"},
-        {{Guasta([](DrawRecord& d) { d.Year = 10000; })},
-         "1 (7/1/10000): la data non è una data del calendario"},
-        {{Guasta([](DrawRecord& d) { d.Numbers(2, 4) = 91; })},
-         "1 (7/1/1871): il numero 91 sulla ruota di Genova è fuori dall'intervallo 1-90"},
-        {{Guasta([](DrawRecord& d) { d.Numbers(5, 6) = d.Numbers(1, 6); })},
-         "1 (7/1/1871): il numero 86 è ripetuto sulla ruota di Napoli"},
-        {{Guasta([](DrawRecord& d) { d.Numbers(3, 7) = 0; })},
-         "1 (7/1/1871): la ruota di Palermo ha solo 4 numeri"},
     };
-    for (const auto& [estrazioni, motivo] : rifiuti)
-        EXPECT_EQ(Fallimento([&] { (void)EsportaStorico(estrazioni); }),
+    for (const auto& [guasta, motivo] : rifiuti) {
+        Estrazioni draws = {Estrazione(7, 1, 1871)};
+        guasta(draws);
+        EXPECT_EQ(Fallimento([&] { EsportaStorico(draws); }),
                   "Impossibile esportare l'estrazione " + motivo +
                       ". Il testo ufficiale non può contenerla.");
-}
-
-TEST(StoricoTesto, PiuDi32767EstrazioniRifiutate) {
-    auto draws = prova::Settimanali(32768);
-    const std::string troppe = EsportaStorico(draws);
-    draws.pop_back();
-    EXPECT_EQ(ImportaStorico({{"ok.txt", EsportaStorico(draws)}}).size(), 32767u);
-    EXPECT_EQ(Rifiuto({{"troppe.txt", troppe}}),
-              "Errore nel file \"troppe.txt\", riga 327671: più di 32767 estrazioni, che "
-              "l'archivio non può contenere.");
-}
-
-// Where the files live: beside a copy of the program of its own, else in the
-// user's data folder, which an installed program fills once from its archive.
-TEST(CartellaDati, CopiaASeOppureCartellaDellUtente) {
-    CartellaProva cartella;
-    const auto radice = cartella.path();
-    const auto portatile = radice / "portatile";
-    const auto bin = radice / "usr" / "bin";
-    std::filesystem::create_directories(portatile);
-    std::filesystem::create_directories(radice / "usr" / "share" / "ruotario");
-    std::filesystem::create_directories(bin);
-    ScriviBytes(radice / "usr" / "share" / "ruotario" / "Lotto.dat", Archivio(2));
-    const std::string home = (radice / "casa").string(), xdg = (radice / "xdg").string();
-    const std::tuple<std::filesystem::path, std::optional<std::string>, std::string> casi[] = {
-        {portatile, xdg, portatile.string()},
-        {bin, xdg, xdg + "/ruotario"},
-        {bin, std::nullopt, home + "/.local/share/ruotario"},
-        {bin, "relativa/xdg", home + "/.local/share/ruotario"},  // only an absolute one counts
-    };
-    for (const auto& [programma, xdgDataHome, attesa] : casi)
-        EXPECT_EQ(CartellaDati({programma, xdgDataHome, home}).string(), attesa);
-    EXPECT_THROW(CartellaDati({bin, std::nullopt, std::nullopt}), Errore);
-
-    // The first start makes the user's Lotto.dat; later ones never overwrite it.
-    PreparaCartellaDati({bin, std::nullopt, home});
-    EXPECT_EQ(AppDir().string(), home + "/.local/share/ruotario");
-    EXPECT_EQ(LeggiBytes(LottoDatPath()), Archivio(2));
-    ScriviBytes(LottoDatPath(), Archivio(5));
-    PreparaCartellaDati({bin, std::nullopt, home});
-    EXPECT_EQ(LeggiBytes(LottoDatPath()), Archivio(5));
-    // A copy of its own keeps its folder as it is.
-    PreparaCartellaDati({portatile, std::nullopt, home});
-    EXPECT_EQ(AppDir(), portatile);
-    EXPECT_FALSE(std::filesystem::exists(portatile / "Lotto.dat"));
-}
-
-TEST(Calendario, GiorniInItalianoEUltimiGiorniDelMese) {
-    std::string settimana;
-    for (int giorno = 1; giorno <= 7; ++giorno)
-        settimana += NomeGiorno(giorno, 12, 2026) + CellaGiorno(giorno, 12, 2026) + ",";
-    EXPECT_EQ(settimana,
-              "martedì mar,mercoledì mer,giovedì gio,venerdì ven,sabato sab,domenica dom,"
-              "lunedì lun,");
-    // No such dates: the day 0, the month 13, 31 June.
-    EXPECT_EQ(NomeGiorno(0, 3, 2020) + CellaGiorno(1, 13, 2020) + CellaGiorno(31, 6, 2020), "");
-    // February of 2004, 2003, 1900, 2000; April; month 13, January of the next year.
-    std::string ultimi;
-    for (auto [mese, anno] :
-         {std::pair{2, 2004}, {2, 2003}, {2, 1900}, {2, 2000}, {4, 2021}, {13, 2021}})
-        ultimi += std::to_string(UltimoGiorno(mese, anno)) + " ";
-    EXPECT_EQ(ultimi, "29 28 28 29 30 31 ");
-}
-
-// Each record's number within its year and month, where the yearly walk
-// leaves the cursor (the record of another year it stopped on, or 0), and the
-// record it read last.
-TEST(Numerazione, MeseEAnnoContatiAllIndietro) {
-    prova::CartellaProva cartella;
-    const std::vector<DrawRecord> draws = {
-        Estrazione(11, 1, 1941),  Estrazione(25, 1, 1941),  Estrazione(6, 1, 1946),
-        Estrazione(30, 12, 1999), Estrazione(31, 12, 1999), Estrazione(1, 1, 2000),
-        Estrazione(20, 12, 2003), Estrazione(27, 12, 2003), Estrazione(3, 1, 2004),
-        Estrazione(10, 1, 2004),  Estrazione(17, 1, 2004),  Estrazione(24, 1, 2004),
-        Estrazione(31, 1, 2004),  Estrazione(7, 2, 2004)};
-    prova::ScriviArchivio(draws);
-    // Record: yearly and monthly numbers, cursor, the record read last.
-    const std::pair<int, std::string> casi[] = {
-        {1, "1 1 0 1"},   // the first record of the archive
-        {3, "1 3 2 2"},   // years without draws between two Januaries: the month alone counts
-        {5, "2 2 3 3"},   // 31 December
-        {6, "1 1 5 5"},   // 1 January after 31 December
-        {13, "5 5 8 8"},  // the last of a month with five draws
-        {14, "6 1 8 8"},
-    };
-    for (const auto& [record, atteso] : casi) {
-        const Numerazione n = NumeraEstrazione(LottoDatPath(), record);
-        const auto ultimo =
-            std::find(draws.begin(), draws.end(), n.UltimoLetto) - draws.begin() + 1;
-        EXPECT_EQ(std::to_string(n.Annuale) + " " + std::to_string(n.Mensile) + " " +
-                      std::to_string(n.Cursore) + " " + std::to_string(ultimo),
-                  atteso)
-            << record;
     }
 }
 
-// 2003 has 156 draws, the 1st to the 13th of every month; 2004 has 300, the
-// 1st to the 25th.
-TEST(Numerazione, AnniDi156E300EstrazioniLettiInPocheVolte) {
-    prova::CartellaProva cartella;
-    std::vector<DrawRecord> draws;
+// Each record's number within its year and its month (the month alone: the
+// year does not count), where the yearly walk leaves the cursor (the record
+// of another year it stopped on, or 0) and the record it read last, read
+// backwards in growing chunks: a year of 300 draws takes two reads.
+TEST(Numerazione, MeseEAnnoContatiAllIndietro) {
+    CartellaProva cartella;
+    std::vector<DrawRecord> draws = {Estrazione(11, 1, 1941), Estrazione(25, 1, 1941),
+                                     Estrazione(6, 1, 1946), Estrazione(31, 12, 1999),
+                                     Estrazione(1, 1, 2000)};
     for (auto [anno, giorni] : {std::pair{2003, 13}, {2004, 25}})
         for (int mese = 1; mese <= 12; ++mese)
             for (int giorno = 1; giorno <= giorni; ++giorno)
                 draws.push_back(Estrazione(giorno, mese, anno));
     prova::ScriviArchivio(draws);
-    const Numerazione dicembre = NumeraEstrazione(LottoDatPath(), 156);
-    EXPECT_EQ(dicembre.Annuale, 156);
-    EXPECT_EQ(dicembre.Mensile, 13);
-    prova::IoGuasto conteggio;  // fails nothing, counts the reads
-    const Numerazione n = NumeraEstrazione(LottoDatPath(), 456);
-    EXPECT_EQ(n.Annuale, 300);
-    EXPECT_EQ(n.Mensile, 25);
-    EXPECT_EQ(n.Cursore, 156);
-    EXPECT_EQ(n.UltimoLetto, Estrazione(13, 12, 2003));
-    EXPECT_LE(conteggio.Chiamate(prova::IoGuasto::Op::Read), 2);
+    // Record: yearly and monthly numbers, cursor, day and month of the record
+    // read last, reads.
+    std::string numeri;
+    auto T = [](auto valore) { return std::to_string(valore) + " "; };
+    for (int record : {1, 3, 4, 5, 161, 186, 461}) {
+        prova::IoGuasto letture;  // fails nothing, counts the reads
+        const Numerazione n = NumeraEstrazione(LottoDatPath(), record);
+        numeri += T(n.Annuale) + T(n.Mensile) + T(n.Cursore) + T(n.UltimoLetto.Day) +
+                  T(n.UltimoLetto.Month) + T(letture.Chiamate(prova::IoGuasto::Op::Read)) + ",";
+    }
+    EXPECT_EQ(numeri,
+              "1 1 0 11 1 1 ,1 3 2 25 1 1 ,1 1 3 6 1 1 ,1 1 4 31 12 1 ,156 13 5 1 1 1 ,"
+              "25 25 161 13 12 1 ,300 25 161 13 12 2 ,");
+}
+
+// One writer at a time: while another holds the folder, every write waits a
+// bounded time, says why and writes nothing; once it lets go, all succeed.
+TEST(Blocco, FinCheUnAltroTieneLaCartellaNonSiScriveNulla) {
+    CartellaProva cartella;
+    const std::filesystem::path lotto = LottoDatPath(), serie = SeriePath();
+    const DrawRecord nuova = Estrazione(1, 1, 2001);
+    ScriviBytes(lotto, "mezzo record");
+    ScriviBytes(serie, EncodeSerie({{1}}) + EncodeSerie({{2}}));
+    const std::string prima = LeggiBytes(lotto) + LeggiBytes(serie);
+    const std::function<void()> scritture[] = {
+        [&] { AccodaRecord(lotto, {nuova}); }, [&] { SostituisciArchivio(lotto, {nuova}, true); },
+        [&] { AccodaSerie(serie, {5}); },      [&] { EliminaSerie(serie, 1); },
+        [&] { SvuotaSerie(serie); },
+    };
+    const auto attesa = AttesaBlocco();
+    SetAttesaBlocco(300ms);
+    std::optional<BloccoCartella> altro(std::in_place, cartella.path());
+    for (const auto& scrivi : scritture) {
+        const auto inizio = std::chrono::steady_clock::now();
+        const std::string esito = Fallimento(scrivi);
+        const auto durata = std::chrono::steady_clock::now() - inizio;
+        EXPECT_TRUE(durata >= 300ms && durata < 2300ms);
+        EXPECT_EQ(esito, "L'archivio nella cartella \"" + cartella.path().string() +
+                             "\" è in uso da un altro programma che lo sta modificando: non è "
+                             "stato scritto nulla. Riprovare tra poco.");
+    }
+    EXPECT_EQ(LeggiBytes(lotto) + LeggiBytes(serie), prima);
+    altro.reset();
+    for (const auto& scrivi : scritture)
+        EXPECT_EQ(Fallimento(scrivi), "nessun errore");
+    SetAttesaBlocco(attesa);
+    EXPECT_EQ(LeggiBytes(lotto) + LeggiBytes(serie), EncodeDraw(nuova));
+}
+
+// A writer killed at a random moment, over and over, leaves the old archive
+// or the new one, never a mix; the next replacement finds the folder free and
+// clears what the killed one left.
+TEST(Blocco, UnoScrittoreUccisoNonLasciaMaiUnMisto) {
+    CartellaProva cartella;
+    const std::vector<DrawRecord> vecchie = prova::Settimanali(3000);
+    const std::vector<DrawRecord> nuove(2500, Estrazione(1, 1, 2001));
+    prova::ScriviArchivio(vecchie);
+    std::string vecchio = LeggiBytes(LottoDatPath()), nuovo;
+    for (const DrawRecord& draw : nuove)
+        nuovo += EncodeDraw(draw);
+    std::mt19937 caso(20240607);
+    for (int giro = 0; giro < 30; ++giro) {
+        ScriviBytes(LottoDatPath(), vecchio);
+        const pid_t figlio = ::fork();
+        if (figlio == 0)  // ends killed, or aborted by a failure
+            [&]() noexcept {
+                for (bool cambia = true;; cambia = !cambia)
+                    SostituisciArchivio(LottoDatPath(), cambia ? nuove : vecchie, true);
+            }();
+        std::this_thread::sleep_for(std::chrono::microseconds(caso() % 15000));
+        ::kill(figlio, SIGKILL);
+        int stato = 0;
+        ::waitpid(figlio, &stato, 0);
+        const std::string dati = LeggiBytes(LottoDatPath());
+        ASSERT_TRUE(WTERMSIG(stato) == SIGKILL && (dati == vecchio || dati == nuovo)) << giro;
+        SostituisciArchivio(LottoDatPath(), nuove, true);
+        ASSERT_EQ(std::distance(std::filesystem::directory_iterator(cartella.path()), {}), 1);
+    }
 }
 
 }  // namespace

@@ -9,19 +9,15 @@
 
 namespace ruotario::prova {
 
-const std::string kCli = RUOTARIO_CLI;
-
 Esito Shell(const std::string& riga) {
-    auto errori =
+    const auto errori =
         std::filesystem::temp_directory_path() / ("ruotario-cli-err-" + std::to_string(::getpid()));
-    std::string comando = "( " + riga + " ) 2>" + errori.string();
     Esito esito{-1, {}, {}};
-    if (FILE* uscita = ::popen(comando.c_str(), "r")) {
+    if (FILE* uscita = ::popen(("( " + riga + " ) 2>" + errori.string()).c_str(), "r")) {
         char blocco[65536];
-        std::size_t letti;
-        while ((letti = std::fread(blocco, 1, sizeof blocco, uscita)) > 0)
+        for (std::size_t letti; (letti = std::fread(blocco, 1, sizeof blocco, uscita)) > 0;)
             esito.uscita.append(blocco, letti);
-        int stato = ::pclose(uscita);
+        const int stato = ::pclose(uscita);
         esito.codice = WIFEXITED(stato) ? WEXITSTATUS(stato) : -1;
     }
     esito.errori = LeggiBytes(errori);

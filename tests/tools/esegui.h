@@ -11,7 +11,7 @@ struct Esito {
 };
 
 // ruotario-cli itself, for command lines that name it.
-extern const std::string kCli;
+inline const std::string kCli = RUOTARIO_CLI;
 
 // Runs a shell command line (sh -c), its standard output and error captured.
 Esito Shell(const std::string& riga);
