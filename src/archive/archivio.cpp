@@ -260,7 +260,6 @@ void Archivio::Impaginazione() {
         QSignalBlocker blocco(vScroll1_);
         vScroll1_->setRange(1, std::max(conteggio, 1));
     }
-    vScroll1_->setEnabled(conteggio > 0);
     if (conteggio > 0) vScroll1_->setValue(conteggio);
 
     const int altezza = altezzaGriglia + 380;

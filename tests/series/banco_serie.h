@@ -5,19 +5,13 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QTest>
-#include <ostream>
 
 #include "analysis/ricerca2.h"
+#include "app/mdiform1.h"
+#include "archive/testo_qt.h"
 #include "series/file_serie.h"
 #include "series/serie.h"
-#include "app/mdiform1.h"
 #include "support/archivio_prova.h"
-
-QT_BEGIN_NAMESPACE
-inline void PrintTo(const QString& testo, std::ostream* os) {
-    *os << '"' << testo.toStdString() << '"';
-}
-QT_END_NAMESPACE
 
 namespace ruotario::prova {
 
@@ -30,6 +24,7 @@ class BancoSerie {
         : pronto_(Prepara(estrazioni, serie)) {
         principale.show();
         principale.mnuSerie()->trigger();
+        if (!Serie::Istanza()) throw std::runtime_error("la finestra delle serie non si apre");
     }
 
     template <typename T = QWidget>
@@ -49,9 +44,8 @@ class BancoSerie {
     }
     QStringList Voci(const char* lista) const {
         QStringList voci;
-        auto* l = C<QListWidget>(lista);
-        for (int r = 0; r < l->count(); ++r)
-            voci << l->item(r)->text();
+        for (QListWidgetItem* voce : C<QListWidget>(lista)->findItems("*", Qt::MatchWildcard))
+            voci << voce->text();
         return voci;
     }
     QStringList Combo() const {
@@ -73,8 +67,7 @@ class BancoSerie {
         std::string dati;
         for (const auto& numeri : serie) {
             SeriesRecord record;
-            for (std::size_t i = 0; i < numeri.size(); ++i)
-                record.Slot[i] = static_cast<std::int16_t>(numeri[i]);
+            std::copy(numeri.begin(), numeri.end(), record.Slot.begin());
             dati += EncodeSerie(record);
         }
         ScriviBytes(SeriePath(), dati);
