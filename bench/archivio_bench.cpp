@@ -4,8 +4,8 @@
 #include <fstream>
 #include <stdexcept>
 
-#include "store/draw_record.h"
 #include "store/cartella_dati.h"
+#include "store/draw_record.h"
 #include "store/io.h"
 #include "store/module1.h"
 

@@ -35,6 +35,7 @@
 #include <string>
 #include <vector>
 
+#include "analisi_letterale.h"
 #include "analysis/analisi.h"
 #include "analysis/ricerca2.h"
 #include "app/about.h"
@@ -58,12 +59,6 @@ constexpr int kEstrazioni = 32767;
 constexpr int kPerAnno = 156;
 // The program moves the loading window's bar every twenty steps.
 constexpr std::int64_t kOgniPassi = 20;
-
-const std::vector<int>& Venti() {
-    static const std::vector<int> numeri = {3,  8,  14, 19, 22, 27, 31, 36, 40, 45,
-                                            49, 53, 58, 62, 67, 71, 76, 80, 85, 89};
-    return numeri;
-}
 
 // No box may wait for a user here: each is answered and counted, and a box
 // during a timed action means the action failed.
@@ -181,27 +176,36 @@ bool ApriArchivio(MDIForm1& principale, int& ridipinte) {
            archivio->Label1()->text() == QString::number(kEstrazioni);
 }
 
-void BM_ApriArchivio(benchmark::State& stato) {
-    Scena scena;
+// Opens the window with `apri` (from the menu until it is painted) again and
+// again; `chiudi`, not timed, closes it. The first opening in the process is
+// reported apart, in `prima`.
+template <typename Apri, typename Chiudi>
+void Aperture(benchmark::State& stato, Scena& scena, PrimaVolta& prima, const char* cosa, Apri apri,
+              Chiudi chiudi) {
     scena.Mostra();
     MDIForm1& principale = *scena.principale;
     int ridipinte = 0;
-    static PrimaVolta prima;
     prima.Inizia();
-    if (!ApriArchivio(principale, ridipinte)) return Errore(stato, "archivio non aperto");
+    if (!apri(principale, ridipinte)) return Errore(stato, cosa);
     prima.Finisci();
-    principale.ChiudiFinestra(Archivio::Istanza());
+    chiudi(principale);
     Quiete();
     for (auto _ : stato) {
-        if (!ApriArchivio(principale, ridipinte)) return Errore(stato, "archivio non aperto");
+        if (!apri(principale, ridipinte)) return Errore(stato, cosa);
         stato.PauseTiming();
-        if (!principale.ChiudiFinestra(Archivio::Istanza()))
-            return Errore(stato, "archivio non chiuso");
+        chiudi(principale);
         Quiete();
         stato.ResumeTiming();
     }
     ControllaRisposte(stato, scena.risposte);
     Riporta(stato, prima.Ms(), ridipinte);
+}
+
+void BM_ApriArchivio(benchmark::State& stato) {
+    Scena scena;
+    static PrimaVolta prima;
+    Aperture(stato, scena, prima, "archivio non aperto", ApriArchivio,
+             [](MDIForm1& p) { p.ChiudiFinestra(Archivio::Istanza()); });
 }
 BENCHMARK(BM_ApriArchivio)->Unit(benchmark::kMillisecond)->UseRealTime();
 
@@ -218,24 +222,9 @@ bool ApriSerie(MDIForm1& principale, int& ridipinte) {
 void BM_ApriSerie(benchmark::State& stato) {
     Scena scena;
     AccodaSerie(SeriePath(), Venti());
-    scena.Mostra();
-    MDIForm1& principale = *scena.principale;
-    int ridipinte = 0;
     static PrimaVolta prima;
-    prima.Inizia();
-    if (!ApriSerie(principale, ridipinte)) return Errore(stato, "serie non aperta");
-    prima.Finisci();
-    principale.ChiudiFinestra(Serie::Istanza());
-    Quiete();
-    for (auto _ : stato) {
-        if (!ApriSerie(principale, ridipinte)) return Errore(stato, "serie non aperta");
-        stato.PauseTiming();
-        principale.ChiudiFinestra(Serie::Istanza());
-        Quiete();
-        stato.ResumeTiming();
-    }
-    ControllaRisposte(stato, scena.risposte);
-    Riporta(stato, prima.Ms(), ridipinte);
+    Aperture(stato, scena, prima, "serie non aperta", ApriSerie,
+             [](MDIForm1& p) { p.ChiudiFinestra(Serie::Istanza()); });
 }
 BENCHMARK(BM_ApriSerie)->Unit(benchmark::kMillisecond)->UseRealTime();
 
@@ -251,24 +240,9 @@ bool ApriAbout(MDIForm1& principale, int& ridipinte) {
 
 void BM_ApriAbout(benchmark::State& stato) {
     Scena scena;
-    scena.Mostra();
-    MDIForm1& principale = *scena.principale;
-    int ridipinte = 0;
     static PrimaVolta prima;
-    prima.Inizia();
-    if (!ApriAbout(principale, ridipinte)) return Errore(stato, "about non aperto");
-    prima.Finisci();
-    About::Istanza()->close();
-    Quiete();
-    for (auto _ : stato) {
-        if (!ApriAbout(principale, ridipinte)) return Errore(stato, "about non aperto");
-        stato.PauseTiming();
-        About::Istanza()->close();
-        Quiete();
-        stato.ResumeTiming();
-    }
-    ControllaRisposte(stato, scena.risposte);
-    Riporta(stato, prima.Ms(), ridipinte);
+    Aperture(stato, scena, prima, "about non aperto", ApriAbout,
+             [](MDIForm1&) { About::Istanza()->close(); });
 }
 BENCHMARK(BM_ApriAbout)->Unit(benchmark::kMillisecond)->UseRealTime();
 
@@ -329,83 +303,6 @@ void BM_Elabora(benchmark::State& stato) {
 }
 BENCHMARK(BM_Elabora)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2.0);
 
-// Record `indice` read with its own call into the shared draw.
-void LeggiNelBuffer(int fd, std::int64_t indice) {
-    char record[kDrawRecordSize];
-    if (::pread(fd, record, sizeof record, (indice - 1) * kDrawRecordSize) !=
-        static_cast<ssize_t>(sizeof record))
-        std::abort();
-    Module1().CurrentDraw = DecodeDraw(record);
-}
-
-// The analysis as a record-by-record program runs it: the backward scan reads
-// the records again for each number and wheel, the forward scan reads each
-// draw and compares every number with every position; the loading window
-// moves every twenty steps.
-std::int64_t AnalisiLetterale(const std::filesystem::path& file, int inizio, int fine,
-                              const std::vector<int>& numeri, Form41* caricamento) {
-    const int n = static_cast<int>(numeri.size());
-    static std::array<std::array<double, kRuote + 1>, 91> RitNumeri;
-    std::array<std::int64_t, kRuote + 2> Rit[3]{}, Sort[3]{}, Stor[3]{};
-    std::int64_t Tutte[3]{}, TotSort[3]{};
-    for (auto& riga : RitNumeri)
-        riga.fill(0);
-    DrawRecord& d = Module1().CurrentDraw;
-    std::int64_t passo = 0;
-    auto Passo = [&] {
-        if (++passo % kOgniPassi == kOgniPassi - 1)
-            caricamento->ImpostaValore(static_cast<int>(passo));
-    };
-
-    int fd = ::open(file.c_str(), O_RDONLY);
-    for (int i = 0; i < n; ++i) {
-        for (int w = 1; w <= kRuote; ++w)
-            for (std::int64_t k = fine; k >= inizio; --k) {
-                LeggiNelBuffer(fd, k);
-                bool conta = true, trovato = false;
-                for (int p = 1; p <= kPosizioni && conta && !trovato; ++p) {
-                    if (d.Numbers(p, w) == 0) conta = false;
-                    if (d.Numbers(p, w) == numeri[i]) trovato = true;
-                }
-                if (trovato) break;
-                if (conta) RitNumeri[numeri[i]][w] += 1;
-            }
-        Passo();
-    }
-    ::close(fd);
-
-    fd = ::open(file.c_str(), O_RDONLY);
-    for (std::int64_t k = inizio; k <= fine; ++k) {
-        LeggiNelBuffer(fd, k);
-        for (auto& t : Tutte)
-            ++t;
-        for (int w = 1; w <= kRuote; ++w) {
-            if (d.Numbers(1, w) == 0) continue;
-            int Sum = 0;
-            for (int i = 0; i < n; ++i)
-                for (int p = 1; p <= kPosizioni; ++p)
-                    if (d.Numbers(p, w) == numeri[i]) ++Sum;
-            for (int e = 0; e < 3; ++e) {
-                ++Rit[e][w];
-                if (Sum == 0 && Rit[e][w] > Stor[e][w]) Stor[e][w] = Rit[e][w] - 1;
-                if (Sum >= e + 2) {
-                    Tutte[e] = 0;
-                    ++Sort[e][w];
-                    if (Rit[e][w] > Stor[e][w]) Stor[e][w] = Rit[e][w] - 1;
-                    Rit[e][w] = 0;
-                    ++TotSort[e];
-                }
-                if (Rit[e][w] > Stor[e][w]) Stor[e][w] = Rit[e][w];
-            }
-        }
-        for (int e = 0; e < 3; ++e)
-            if (Tutte[e] >= Rit[e][kRuote + 1]) Rit[e][kRuote + 1] = Tutte[e];
-        Passo();
-    }
-    ::close(fd);
-    return TotSort[0] + Stor[2][1] + static_cast<std::int64_t>(RitNumeri[numeri[0]][1]);
-}
-
 // The baseline: the record-by-record analysis behind the same loading window,
 // the grid not even filled.
 void BM_ElaboraLetterale(benchmark::State& stato) {
@@ -416,8 +313,11 @@ void BM_ElaboraLetterale(benchmark::State& stato) {
         QCoreApplication::processEvents();
         caricamento->ProgressBar1()->setMaximum(kEstrazioni + static_cast<int>(Venti().size()));
         caricamento->ImpostaValore(0);
-        benchmark::DoNotOptimize(
-            AnalisiLetterale(LottoDatPath(), 1, kEstrazioni, Venti(), caricamento));
+        std::int64_t passo = 0;
+        benchmark::DoNotOptimize(AnalisiLetterale(LottoDatPath(), 1, kEstrazioni, Venti(), [&] {
+            if (++passo % kOgniPassi == kOgniPassi - 1)
+                caricamento->ImpostaValore(static_cast<int>(passo));
+        }));
         Form41::Scarica();
         stato.PauseTiming();
         Quiete();
