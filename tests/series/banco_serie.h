@@ -1,25 +1,15 @@
 #pragma once
 
-#include <QAbstractButton>
-#include <QComboBox>
-#include <QLabel>
-#include <QListWidget>
-#include <QTest>
-
 #include "analysis/ricerca2.h"
-#include "app/mdiform1.h"
-#include "archive/testo_qt.h"
-#include "series/file_serie.h"
+#include "archive/finestra_prova.h"
 #include "series/serie.h"
-#include "support/archivio_prova.h"
 
 namespace ruotario::prova {
 
 // A program folder with `estrazioni` weekly draws (Saturdays from 7 January
 // 1871) and the series given, stored as they are (damaged ones too); the main
 // window and the series window opened from its menu.
-class BancoSerie {
-  public:
+struct BancoSerie : CartellaProva {
     BancoSerie(int estrazioni, const std::vector<std::vector<int>>& serie)
         : pronto_(Prepara(estrazioni, serie)) {
         principale.show();
@@ -28,13 +18,10 @@ class BancoSerie {
     }
 
     template <typename T = QWidget>
-    T* C(const char* nome) const {
-        return Serie::Istanza()->findChild<T*>(nome);
+    T* C(const char* n) const {
+        return Serie::Istanza()->findChild<T*>(n);
     }
-    QString Testo(const char* nome) const { return C<QLabel>(nome)->text(); }
-    void Premi(const char* nome) const {
-        QTest::mouseClick(C<QAbstractButton>(nome), Qt::LeftButton);
-    }
+    void Premi(const char* n) const { QTest::mouseClick(C<QAbstractButton>(n), Qt::LeftButton); }
     // Clicks the item of List1 or List2 with this text.
     void Scegli(const char* lista, int numero) const {
         auto* l = C<QListWidget>(lista);
@@ -42,26 +29,21 @@ class BancoSerie {
         l->scrollToItem(voce);
         QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, l->visualItemRect(voce).center());
     }
-    QStringList Voci(const char* lista) const {
-        QStringList voci;
-        for (QListWidgetItem* voce : C<QListWidget>(lista)->findItems("*", Qt::MatchWildcard))
-            voci << voce->text();
-        return voci;
-    }
-    QStringList Combo() const {
-        QStringList voci;
-        for (int r = 0; r < C<QComboBox>("Combo1")->count(); ++r)
-            voci << C<QComboBox>("Combo1")->itemText(r);
-        return voci;
-    }
+    // The texts of List1 or List2, and of Combo1.
+    QStringList Voci(const char* lista) const { return Testi(C<QListWidget>(lista)->model()); }
+    QStringList Combo() const { return Testi(C<QComboBox>("Combo1")->model()); }
     // Picks stored series `voce` and presses Elabora.
     Ricerca2* Elabora(int voce) const {
         C<QComboBox>("Combo1")->setCurrentIndex(voce);
         Premi("Command1_0");
         return AnalysisWindow();
     }
-
-  private:
+    static QStringList Testi(const QAbstractItemModel* modello) {
+        QStringList testi;
+        for (int r = 0; r < modello->rowCount(); ++r)
+            testi << modello->index(r, 0).data().toString();
+        return testi;
+    }
     static bool Prepara(int estrazioni, const std::vector<std::vector<int>>& serie) {
         ScriviArchivio(Settimanali(estrazioni));
         std::string dati;
@@ -74,10 +56,7 @@ class BancoSerie {
         return true;
     }
 
-    CartellaProva cartella_;
     bool pronto_;  // the files are written before the main window counts them
-
-  public:
     MDIForm1 principale;
 };
 

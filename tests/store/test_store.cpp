@@ -1,17 +1,14 @@
 // The store: the archive's records, the official text, the numbering of a
-// draw, and the folder's lock against other writers, alive or killed
-// half-way.
+// draw, and a writer killed half-way. The folder's lock is met by
+// ruotario-cli's processes (tests/tools).
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <random>
 #include <thread>
 
-#include "series/file_serie.h"
-#include "store/blocco.h"
 #include "store/lotto_dat.h"
 #include "store/module1.h"
 #include "store/numerazione.h"
@@ -23,57 +20,39 @@ namespace ruotario {
 namespace {
 
 using namespace std::string_literals;
-using namespace std::chrono_literals;
-using prova::CartellaProva;
-using prova::Estrazione;
-using prova::EstrazioneVuota;
-using prova::Fallimento;
-using prova::LeggiBytes;
-using prova::ScriviBytes;
+using namespace prova;
 
 // The count and the append the windows use: whole records only, up to 32,767,
 // each 16-bit little-endian (the date, then the five numbers of each wheel).
 TEST(LottoDat, SiContanoIRecordInteriESiAccodaFinoA32767) {
     CartellaProva cartella;
     Module1State& m = Module1();
-    CaricaRuote();
-    EXPECT_EQ(m.WheelCode[1] + m.WheelCode[2] + m.WheelCode[8] + m.WheelCode[10], "BACAROVE");
     ContaEstrazioni();  // no archive: an empty one is made
     EXPECT_EQ(std::filesystem::file_size(LottoDatPath()) + m.DrawCount, 0u);
-    prova::ScriviArchivio(prova::Settimanali(3));
-    const std::string tre = LeggiBytes(LottoDatPath());
-    ScriviBytes(LottoDatPath(), tre + std::string(105, '\x07'));  // and 105 bytes of a record
+    ScriviBytes(LottoDatPath(), std::string(3 * 106 + 105, '\x07'));  // and part of a fourth
     ContaEstrazioni();
     EXPECT_EQ(std::pair(+m.DrawCount, m.CurrentDrawIndex), std::pair(3, 3));
-    // Over the fragment; then, the count gone stale, after the last draw there is.
-    m.CurrentDraw = EstrazioneVuota(7, 1, 1871);
-    m.CurrentDraw.Numbers(1, 1) = 11, m.CurrentDraw.Numbers(5, 1) = 15;
-    m.CurrentDraw.Numbers(1, 2) = 21, m.CurrentDraw.Numbers(3, 7) = -3;
-    m.CurrentDraw.Numbers(5, 10) = 90;
-    const DrawRecord nuova = m.CurrentDraw;
+    // Over the fragment; then, the count gone stale, after the last draw there
+    // is. Bari I and V, Cagliari I, Venezia V.
+    DrawRecord& nuova = m.CurrentDraw = EstrazioneVuota(7, 1, 1871);
+    nuova.Numbers(1, 1) = 11, nuova.Numbers(5, 1) = 15, nuova.Numbers(1, 2) = 21;
+    nuova.Numbers(5, 10) = -3;
     AccodaEstrazione();
     AccodaEstrazione();
-    // Bari I and V, Cagliari I, Palermo III, Venezia V.
     const std::string byte = "\x07\0\x01\0\x4f\x07\x0b\0"s + std::string(6, '\0') +
-                             "\x0f\0\x15\0"s + std::string(52, '\0') + "\xfd\xff"s +
-                             std::string(32, '\0') + "\x5a\0"s;
-    EXPECT_EQ(LeggiBytes(LottoDatPath()) + std::to_string(m.DrawCount), tre + byte + byte + "3");
-    ContaEstrazioni();
-    m.CurrentDrawIndex = 4;
-    m.CurrentDraw = {};
-    LeggiEstrazione();
-    EXPECT_EQ(m.CurrentDraw, nuova);
-    prova::IoGuasto guasto;  // a count that fails leaves 0, never the count before
-    guasto.Fallisci(prova::IoGuasto::Op::Size, EACCES);
+                             "\x0f\0\x15\0"s + std::string(86, '\0') + "\xfd\xff"s;
+    EXPECT_EQ(LeggiBytes(LottoDatPath()) + std::to_string(m.DrawCount),
+              std::string(318, '\x07') + byte + byte + "3");
+    IoGuasto guasto;  // a count that fails leaves 0, never the count before
+    guasto.Fallisci(IoGuasto::Op::Size, EACCES);
     EXPECT_THROW(ContaEstrazioni(), Errore);
     EXPECT_EQ(m.DrawCount + m.CurrentDrawIndex, 0);
     // The 32,767th draw fits, the next does not; past it the file is counted
     // by no one and written by no one.
     ScriviBytes(LottoDatPath(), std::string(32766 * kDrawRecordSize, '\0'));
     AccodaEstrazione();
-    ContaEstrazioni();
-    EXPECT_EQ(std::pair(+m.DrawCount, m.CurrentDrawIndex), std::pair(32767, 32767));
-    EXPECT_EQ(Fallimento(AccodaEstrazione), kMsgArchivioPieno);
+    EXPECT_EQ(Fallimento(AccodaEstrazione),
+              "L'archivio è pieno: non può contenere più di 32767 estrazioni.");
     ScriviBytes(LottoDatPath(), LeggiBytes(LottoDatPath()) + byte);
     const std::string troppe =
         "L'archivio \"" + LottoDatPath().string() +
@@ -102,36 +81,36 @@ TEST(StoricoTesto, RigheERecordRifiutatiConIlMotivo) {
     };
     // The bad line is the second of the second file, after a draw of the first.
     for (const auto& [riga, motivo] : casi)
-        EXPECT_EQ(Fallimento([&] {
-                      ImportaStorico({{"a.txt", "2020/01/02\tBA\t1\t2\t3\t4\t5\n"},
-                                      {"b.txt", "\n" + riga + "\n"}});
-                  }),
-                  "Errore nel file \"b.txt\", riga 2: " + motivo + ".");
+        EXPECT_EQ(
+            Fallimento([&] {
+                ImportaStorico({{"a.txt", "2020/01/02\tBA\t1\t2\t3\t4\t5"}, {"b", "\n" + riga}});
+            }),
+            "Errore nel file \"b\", riga 2: " + motivo + ".");
     // What the official text cannot hold is refused, naming the draw: a draw
     // of the date of the one before whose wheels all follow its last wheel
     // could not be told from it when read back.
-    using Estrazioni = std::vector<DrawRecord>;
-    const std::pair<std::function<void(Estrazioni&)>, std::string> rifiuti[] = {
-        {[](Estrazioni& d) { d[0].Day = 31, d[0].Month = 6; },
+    using E = std::vector<DrawRecord>;
+    const std::pair<std::function<void(E&)>, std::string> rifiuti[] = {
+        {[](E& d) { d[0].Day = 31, d[0].Month = 6; },
          "1 (31/6/1871): la data non è una data del calendario"},
-        {[](Estrazioni& d) { d[0].Year = 10000; },
-         "1 (7/1/10000): la data non è una data del calendario"},
-        {[](Estrazioni& d) { d[0].Numbers(2, 4) = 91; },
+        {[](E& d) { d[0].Year = 10000; }, "1 (7/1/10000): la data non è una data del calendario"},
+        {[](E& d) { d[0].Numbers(2, 4) = 91; },
          "1 (7/1/1871): il numero 91 sulla ruota di Genova è fuori dall'intervallo 1-90"},
-        {[](Estrazioni& d) { d[0].Numbers(5, 6) = d[0].Numbers(1, 6); },
+        {[](E& d) { d[0].Numbers(5, 6) = d[0].Numbers(1, 6); },
          "1 (7/1/1871): il numero 86 è ripetuto sulla ruota di Napoli"},
-        {[](Estrazioni& d) { d[0].Numbers(3, 7) = 0; },
+        {[](E& d) { d[0].Numbers(3, 7) = 0; },
          "1 (7/1/1871): la ruota di Palermo ha solo 4 numeri"},
-        {[](Estrazioni& d) {
-             d = {EstrazioneVuota(7, 1, 1871), EstrazioneVuota(7, 1, 1871)};
-             prova::Ruota(d[0], 1, {1, 2, 3, 4, 5});
-             prova::Ruota(d[1], 2, {1, 2, 3, 4, 5});
+        {[](E& d) { d.push_back(EstrazioneVuota(14, 1, 1871)); },
+         "2 (14/1/1871): non contiene nessun numero"},
+        {[](E& d) {
+             d = {EstrazioneVuota(7, 1, 1871), d[0]};
+             Ruota(d[0], 1, {1, 2, 3, 4, 5}), Ruota(d[1], 1, {0, 0, 0, 0, 0});
          },
          "2 (7/1/1871): ha la stessa data dell'estrazione prima e le sue ruote seguono le ultime "
          "di quella, così che le due non si potrebbero distinguere"},
     };
     for (const auto& [guasta, motivo] : rifiuti) {
-        Estrazioni draws = {Estrazione(7, 1, 1871)};
+        E draws = {Estrazione(7, 1, 1871)};
         guasta(draws);
         EXPECT_EQ(Fallimento([&] { EsportaStorico(draws); }),
                   "Impossibile esportare l'estrazione " + motivo +
@@ -152,77 +131,40 @@ TEST(Numerazione, MeseEAnnoContatiAllIndietro) {
         for (int mese = 1; mese <= 12; ++mese)
             for (int giorno = 1; giorno <= giorni; ++giorno)
                 draws.push_back(Estrazione(giorno, mese, anno));
-    prova::ScriviArchivio(draws);
+    ScriviArchivio(draws);
     // Record: yearly and monthly numbers, cursor, day and month of the record
     // read last, reads.
     std::string numeri;
     auto T = [](auto valore) { return std::to_string(valore) + " "; };
     for (int record : {1, 3, 4, 5, 161, 186, 461}) {
-        prova::IoGuasto letture;  // fails nothing, counts the reads
+        IoGuasto letture;  // fails nothing, counts the reads
         const Numerazione n = NumeraEstrazione(LottoDatPath(), record);
         numeri += T(n.Annuale) + T(n.Mensile) + T(n.Cursore) + T(n.UltimoLetto.Day) +
-                  T(n.UltimoLetto.Month) + T(letture.Chiamate(prova::IoGuasto::Op::Read)) + ",";
+                  T(n.UltimoLetto.Month) + T(letture.Chiamate(IoGuasto::Op::Read)) + ",";
     }
     EXPECT_EQ(numeri,
               "1 1 0 11 1 1 ,1 3 2 25 1 1 ,1 1 3 6 1 1 ,1 1 4 31 12 1 ,156 13 5 1 1 1 ,"
               "25 25 161 13 12 1 ,300 25 161 13 12 2 ,");
 }
 
-// One writer at a time: while another holds the folder, every write waits a
-// bounded time, says why and writes nothing; once it lets go, all succeed.
-TEST(Blocco, FinCheUnAltroTieneLaCartellaNonSiScriveNulla) {
-    CartellaProva cartella;
-    const std::filesystem::path lotto = LottoDatPath(), serie = SeriePath();
-    const DrawRecord nuova = Estrazione(1, 1, 2001);
-    ScriviBytes(lotto, "mezzo record");
-    ScriviBytes(serie, EncodeSerie({{1}}) + EncodeSerie({{2}}));
-    const std::string prima = LeggiBytes(lotto) + LeggiBytes(serie);
-    const std::function<void()> scritture[] = {
-        [&] { AccodaRecord(lotto, {nuova}); }, [&] { SostituisciArchivio(lotto, {nuova}, true); },
-        [&] { AccodaSerie(serie, {5}); },      [&] { EliminaSerie(serie, 1); },
-        [&] { SvuotaSerie(serie); },
-    };
-    const auto attesa = AttesaBlocco();
-    SetAttesaBlocco(300ms);
-    std::optional<BloccoCartella> altro(std::in_place, cartella.path());
-    for (const auto& scrivi : scritture) {
-        const auto inizio = std::chrono::steady_clock::now();
-        const std::string esito = Fallimento(scrivi);
-        const auto durata = std::chrono::steady_clock::now() - inizio;
-        EXPECT_TRUE(durata >= 300ms && durata < 2300ms);
-        EXPECT_EQ(esito, "L'archivio nella cartella \"" + cartella.path().string() +
-                             "\" è in uso da un altro programma che lo sta modificando: non è "
-                             "stato scritto nulla. Riprovare tra poco.");
-    }
-    EXPECT_EQ(LeggiBytes(lotto) + LeggiBytes(serie), prima);
-    altro.reset();
-    for (const auto& scrivi : scritture)
-        EXPECT_EQ(Fallimento(scrivi), "nessun errore");
-    SetAttesaBlocco(attesa);
-    EXPECT_EQ(LeggiBytes(lotto) + LeggiBytes(serie), EncodeDraw(nuova));
-}
-
-// A writer killed at a random moment, over and over, leaves the old archive
+// A writer killed at moments half a millisecond apart leaves the old archive
 // or the new one, never a mix; the next replacement finds the folder free and
 // clears what the killed one left.
 TEST(Blocco, UnoScrittoreUccisoNonLasciaMaiUnMisto) {
     CartellaProva cartella;
-    const std::vector<DrawRecord> vecchie = prova::Settimanali(3000);
-    const std::vector<DrawRecord> nuove(2500, Estrazione(1, 1, 2001));
-    prova::ScriviArchivio(vecchie);
-    std::string vecchio = LeggiBytes(LottoDatPath()), nuovo;
-    for (const DrawRecord& draw : nuove)
-        nuovo += EncodeDraw(draw);
-    std::mt19937 caso(20240607);
+    const std::vector<DrawRecord> vecchie = Settimanali(3000), nuove(2500, Estrazione(1, 1, 2001));
+    ScriviArchivio(nuove);
+    const std::string nuovo = LeggiBytes(LottoDatPath());
+    ScriviArchivio(vecchie);
+    const std::string vecchio = LeggiBytes(LottoDatPath());
     for (int giro = 0; giro < 30; ++giro) {
-        ScriviBytes(LottoDatPath(), vecchio);
         const pid_t figlio = ::fork();
         if (figlio == 0)  // ends killed, or aborted by a failure
             [&]() noexcept {
                 for (bool cambia = true;; cambia = !cambia)
                     SostituisciArchivio(LottoDatPath(), cambia ? nuove : vecchie, true);
             }();
-        std::this_thread::sleep_for(std::chrono::microseconds(caso() % 15000));
+        std::this_thread::sleep_for(std::chrono::microseconds(giro * 499));
         ::kill(figlio, SIGKILL);
         int stato = 0;
         ::waitpid(figlio, &stato, 0);

@@ -12,9 +12,8 @@
 
 namespace ruotario::prova {
 
-// A fresh program folder for one test: the shared state starts clean, files go
-// to a temporary folder that is removed afterwards, the real file system is in
-// use.
+// A fresh program folder for one test, in a temporary folder removed
+// afterwards: the shared state starts clean, the real file system in use.
 class CartellaProva {
   public:
     CartellaProva() {
@@ -24,12 +23,9 @@ class CartellaProva {
     }
     ~CartellaProva() {
         Usa({});
-        std::error_code ignorato;
-        std::filesystem::remove_all(cartella_, ignorato);
+        std::filesystem::remove_all(cartella_, errore_);
     }
     CartellaProva(const CartellaProva&) = delete;
-    CartellaProva& operator=(const CartellaProva&) = delete;
-
     const std::filesystem::path& path() const { return cartella_; }
     std::filesystem::path File(const std::string& nome) const { return cartella_ / nome; }
 
@@ -39,8 +35,8 @@ class CartellaProva {
         SetAppDir(cartella);
         ResetModule1();
     }
-
     std::filesystem::path cartella_;
+    std::error_code errore_;
 };
 
 // A draw on the given date with every wheel empty (five 0).
@@ -48,10 +44,8 @@ inline DrawRecord EstrazioneVuota(int giorno, int mese, int anno) {
     return {std::int16_t(giorno), std::int16_t(mese), std::int16_t(anno)};
 }
 
-// A draw on the given date whose wheels hold five distinct numbers each,
-// different from draw to draw (`seme` picks the numbers): cell i holds
-// (13 seme mod 90 + 7 i) mod 90 + 1, and steps of 7 modulo 90 never repeat
-// within fifty numbers.
+// A draw whose cell i holds (13 seme mod 90 + 7 i) mod 90 + 1: five distinct
+// numbers on each wheel (steps of 7 modulo 90 never repeat within fifty).
 inline DrawRecord Estrazione(int giorno, int mese, int anno, int seme = 0) {
     DrawRecord draw = EstrazioneVuota(giorno, mese, anno);
     for (int i = 0; i < kRuote * kPosizioni; ++i)
@@ -72,14 +66,12 @@ inline std::string LeggiBytes(const std::filesystem::path& file) {
 }
 
 inline void ScriviBytes(const std::filesystem::path& file, const std::string& dati) {
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    out.write(dati.data(), static_cast<std::streamsize>(dati.size()));
-    if (!out) throw std::runtime_error("scrittura di prova fallita: " + file.string());
+    if (!std::ofstream(file, std::ios::binary).write(dati.data(), std::streamsize(dati.size())))
+        throw std::runtime_error("scrittura di prova fallita: " + file.string());
 }
 
-// Writes the records straight to the file (by default the archive of the
-// current program folder), record after record, as the program's own format
-// has them.
+// The records, as the program's own format has them, straight to the file (by
+// default the archive of the current program folder).
 inline void ScriviArchivio(const std::vector<DrawRecord>& draws,
                            const std::filesystem::path& file = LottoDatPath()) {
     std::string dati;
@@ -93,22 +85,20 @@ inline std::vector<DrawRecord> Settimanali(int quanti) {
     using namespace std::chrono;
     std::vector<DrawRecord> draws;
     for (int i = 0; i < quanti; ++i) {
-        const year_month_day data{sys_days{year{1871} / January / 7} + days{7 * i}};
-        draws.push_back(Estrazione(int(unsigned(data.day())), int(unsigned(data.month())),
-                                   int(data.year()), i));
+        const year_month_day d{sys_days{year{1871} / January / 7} + days{7 * i}};
+        draws.push_back(
+            Estrazione(int(unsigned(d.day())), int(unsigned(d.month())), int(d.year()), i));
     }
     return draws;
 }
 
 // The message `azione` fails with, or "nessun errore".
 template <typename Azione>
-std::string Fallimento(Azione azione) {
-    try {
-        azione();
-    } catch (const Errore& errore) {
-        return errore.what();
-    }
+std::string Fallimento(Azione azione) try {
+    azione();
     return "nessun errore";
+} catch (const Errore& errore) {
+    return errore.what();
 }
 
 }  // namespace ruotario::prova

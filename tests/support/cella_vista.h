@@ -11,8 +11,7 @@ namespace ruotario::prova {
 // cell), its text colour (black unless the model gives one) and its size.
 struct CellaVista {
     QString testo;
-    QColor sfondo;
-    QColor colore;
+    QColor sfondo, colore;
     double punti;
 };
 
@@ -31,6 +30,16 @@ inline CellaVista LeggiCella(const QAbstractItemView* vista, int r, int c, bool 
 // The text of a cell.
 inline QString TestoCella(const QAbstractItemView* vista, int r, int c) {
     return vista->model()->index(r, c).data().toString();
+}
+
+// The values as Qt prints them, strings unquoted, a space between two: what a
+// window shows in one line, to compare with one literal.
+template <typename... T>
+QString S(const T&... valori) {
+    QString testo;
+    (QDebug(&testo).noquote() << ... << valori);
+    testo.chop(1);
+    return testo;
 }
 
 }  // namespace ruotario::prova

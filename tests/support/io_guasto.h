@@ -14,7 +14,8 @@ namespace ruotario::prova {
 // disk does (a partial copy is then removed, as the real one is). Installed
 // for the life of the object.
 class IoGuasto : public FileIo {
-    using Path = std::filesystem::path;
+    using P = const std::filesystem::path&;
+    using N = std::uint64_t;
 
   public:
     enum class Op { Size, Read, ReadStream, WriteAt, WriteBeside, Truncate, Rename, Remove, List };
@@ -28,49 +29,39 @@ class IoGuasto : public FileIo {
     void ScritturaParziale(std::size_t byte) { parziale_ = byte; }
     int Chiamate(Op op) const { return chiamate_.count(op) ? chiamate_.at(op) : 0; }
 
-    std::optional<std::uint64_t> Size(const Path& f) override {
-        return Reale(Op::Size, "leggere", f).Size(f);
+    std::optional<N> Size(P f) override { return Sys(Op::Size, f).Size(f); }
+    std::string Read(P f, N da, std::size_t n) override { return Sys(Op::Read, f).Read(f, da, n); }
+    std::string ReadStream(P f) override { return Sys(Op::ReadStream, f).ReadStream(f); }
+    void WriteAt(P f, N da, const std::string& dati) override {
+        auto parte = [&] { RealIo().WriteAt(f, da, dati.substr(0, parziale_)); };
+        Sys(Op::WriteAt, f, parte).WriteAt(f, da, dati);
     }
-    std::string Read(const Path& f, std::uint64_t da, std::size_t n) override {
-        return Reale(Op::Read, "leggere", f).Read(f, da, n);
-    }
-    std::string ReadStream(const Path& f) override {
-        return Reale(Op::ReadStream, "leggere", f).ReadStream(f);
-    }
-    void WriteAt(const Path& f, std::uint64_t da, const std::string& dati) override {
-        Reale(Op::WriteAt, "scrivere", f, [&] {
-            RealIo().WriteAt(f, da, dati.substr(0, parziale_));
-        }).WriteAt(f, da, dati);
-    }
-    Path WriteBeside(const Path& f, const std::string& dati) override {
-        // A partial copy is removed, as the real one removes it.
+    std::filesystem::path WriteBeside(P f, const std::string& dati) override {
         auto parte = [&] { RealIo().Remove(RealIo().WriteBeside(f, dati.substr(0, parziale_))); };
-        return Reale(Op::WriteBeside, "scrivere", f, parte).WriteBeside(f, dati);
+        return Sys(Op::WriteBeside, f, parte).WriteBeside(f, dati);
     }
-    void Truncate(const Path& f, std::uint64_t n) override {
-        Reale(Op::Truncate, "riportare alla lunghezza di prima", f).Truncate(f, n);
-    }
-    void Rename(const Path& da, const Path& a) override {
-        Reale(Op::Rename, "sostituire", a).Rename(da, a);
-    }
-    void Remove(const Path& f) override { Reale(Op::Remove, "eliminare", f).Remove(f); }
-    std::vector<Path> List(const Path& cartella, const std::string& prefisso) override {
-        return Reale(Op::List, nullptr, cartella).List(cartella, prefisso);
+    void Truncate(P f, N n) override { Sys(Op::Truncate, f).Truncate(f, n); }
+    void Rename(P da, P a) override { Sys(Op::Rename, a).Rename(da, a); }
+    void Remove(P f) override { Sys(Op::Remove, f).Remove(f); }
+    std::vector<std::filesystem::path> List(P d, const std::string& p) override {
+        return Sys(Op::List, d).List(d, p);
     }
 
   private:
     // Counts the call of `op` and hands it to the real file system; one that
     // is to fail writes its part first, if any, and throws what the system's
-    // failure to `azione` the file (nullptr: to list the folder) gives.
-    FileIo& Reale(Op op, const char* azione, const Path& file,
-                  const std::function<void()>& parte = {}) {
+    // failure on that file (or folder, for List) gives.
+    FileIo& Sys(Op op, P file, const std::function<void()>& parte = {}) {
         const int numero = ++chiamate_[op];
         const auto [volta, codice] = guasti_.count(op) ? guasti_[op] : std::pair(0, 0);
         if (volta != numero || !codice) return RealIo();
         if (parte && parziale_ > 0) parte();
+        const char* azioni[] = {"leggere",    "leggere",  "leggere",
+                                "scrivere",   "scrivere", "riportare alla lunghezza di prima",
+                                "sostituire", "eliminare"};
         const std::string motivo = MotivoDiSistema(codice);
-        throw Errore(azione ? MessaggioFile(azione, file.string(), motivo)
-                            : MessaggioCartella(file.string(), motivo));
+        throw Errore(op == Op::List ? MessaggioCartella(file.string(), motivo)
+                                    : MessaggioFile(azioni[int(op)], file.string(), motivo));
     }
 
     std::map<Op, int> chiamate_;

@@ -2,26 +2,21 @@
 
 #include <sys/wait.h>
 #include <unistd.h>
-#include <cstdio>
-#include <filesystem>
+#include <cstdlib>
 
 #include "support/archivio_prova.h"
 
 namespace ruotario::prova {
 
+// The outputs go to files, read when the line is done.
 Esito Shell(const std::string& riga) {
-    const auto errori =
-        std::filesystem::temp_directory_path() / ("ruotario-cli-err-" + std::to_string(::getpid()));
-    Esito esito{-1, {}, {}};
-    if (FILE* uscita = ::popen(("( " + riga + " ) 2>" + errori.string()).c_str(), "r")) {
-        char blocco[65536];
-        for (std::size_t letti; (letti = std::fread(blocco, 1, sizeof blocco, uscita)) > 0;)
-            esito.uscita.append(blocco, letti);
-        const int stato = ::pclose(uscita);
-        esito.codice = WIFEXITED(stato) ? WEXITSTATUS(stato) : -1;
-    }
-    esito.errori = LeggiBytes(errori);
-    std::filesystem::remove(errori);
+    const std::string file =
+        std::filesystem::temp_directory_path() / ("ruotario-cli-" + std::to_string(::getpid()));
+    const int stato =
+        std::system(("( " + riga + " ) >" + file + ".out 2>" + file + ".err").c_str());
+    Esito esito{WIFEXITED(stato) ? WEXITSTATUS(stato) : -1, LeggiBytes(file + ".out"),
+                LeggiBytes(file + ".err")};
+    std::filesystem::remove(file + ".out"), std::filesystem::remove(file + ".err");
     return esito;
 }
 
