@@ -1,8 +1,9 @@
+// The analysis core: its thresholds, sums past 16 bits, repeated and
+// damaged numbers, and the ranges it refuses, with the windows' messages.
 #include <gtest/gtest.h>
 
 #include "analysis/analisi.h"
 #include "analysis/tabella.h"
-#include "store/module1.h"
 #include "support/archivio_prova.h"
 
 namespace ruotario {

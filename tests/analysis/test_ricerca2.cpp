@@ -1,19 +1,10 @@
-#include <gtest/gtest.h>
-
-#include <QClipboard>
-#include <QGuiApplication>
-#include <QMdiArea>
-#include <QPaintEvent>
-#include <QProgressBar>
-#include <QScrollBar>
-#include <QTimer>
-
+// The analysis window as a player sees it: the grid of three analyses worked
+// out by hand, its colours, sizes, clicks and clipboard, and the loading
+// window painted while the analysis runs.
 #include "series/banco_serie.h"
 #include "shell/form41.h"
 #include "shell/vista_griglia.h"
-#include "store/module1.h"
 #include "support/cella_vista.h"
-#include "support/msgbox_script.h"
 
 namespace ruotario {
 namespace {

@@ -1,13 +1,11 @@
 // The frame and start-up: the main window as it opens, its banner, its
 // children and its holds; About; the real message box; the command line.
-#include <QtWidgets>
 
 #include "app/about.h"
-#include "archive/archivio.h"
 #include "series/banco_serie.h"
+#include "shell/disegni.h"
 #include "shell/form41.h"
 #include "support/cella_vista.h"
-#include "support/msgbox_script.h"
 #include "tools/esegui.h"
 
 namespace ruotario {
@@ -156,6 +154,12 @@ TEST(About, TitoloATreDimensioniEPrincipaleTrattenuta) {
         QString("Impact|DejaVu Sans Condensed|Liberation Sans Narrow").split('|').contains(impact),
         sysInfo->width() >= sysInfo->sizeHint().width(), Dove(urna, {101, 0, 1, 116}, grigio).first,
         Dove(urna, {0, 115, 101, 1}, grigio).first);
+    // A ball's dark number stands in its middle half, none of it in the outer quarters.
+    const QImage palla = Pallina(40, "88").toImage();
+    const QColor inchiostro(60, 0, 70);
+    visto = S(visto, Dove(palla, {0, 0, 10, 40}, inchiostro).first,
+              Dove(palla, {30, 0, 10, 40}, inchiostro).first,
+              Dove(palla, {10, 0, 20, 40}, inchiostro).first > 20);
     for (bool primaAbout : {true, false}) {
         about = About::Mostra();
         QPointer<Form41> caricamento = Form41::Carica();
@@ -172,6 +176,7 @@ TEST(About, TitoloATreDimensioniEPrincipaleTrattenuta) {
     delete Form41::Carica();
     EXPECT_EQ(S(visto, p.isEnabled(), Form41::Istanza() == nullptr),
               "true true Ruotario   2.13 QPoint(35,69) true true QPoint(-10,10) true true 116 101 "
+              "0 0 true "
               "true false false true true true false false true true true true true");
 }
 

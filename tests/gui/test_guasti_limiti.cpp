@@ -1,15 +1,10 @@
-// File failures, the archive's limits and files of any bytes, met through the
-// windows. A failure tells the user what failed, on which file and why; the
+// File failures, the archive's limits and files that are no files, met
+// through the windows. A failure tells the user what failed, on which file and why; the
 // file is the old one or the complete new one; the window goes on working and
 // the main window takes input.
 #include <sys/stat.h>
 
-#include <QtWidgets>
-#include <random>
-
-#include "archive/finestra_prova.h"
 #include "series/banco_serie.h"
-#include "shell/form41.h"
 #include "support/cella_vista.h"
 #include "support/io_guasto.h"
 
@@ -97,10 +92,8 @@ TEST_F(ArchivioPieno, SiSfogliaERifiutaLaProssima) {
                  MsgBoxButtons::Ok, MsgBoxIcon::Exclamation, MsgBoxResult::Ok);
     Clic(archivio->Salva());
     EXPECT_EQ(S(visto, LeggiBytes(LottoDatPath()) == prima, int(Module1().EntryPending)),
-              "32767 QList(1, 8, 15, 22, 29) QList(32767, 300, 25) 25/12/1991 QList(1, "
-              "1, 1) "
-              "7/1/1871 QList(2, 2, 2) 14/1/1871 QList(16384, 1, 1) 1/1/2185 "
-              "QList(32723, 256, 6) "
+              "32767 QList(1, 8, 15, 22, 29) QList(32767, 300, 25) 25/12/1991 QList(1, 1, 1) "
+              "7/1/1871 QList(2, 2, 2) 14/1/1871 QList(16384, 1, 1) 1/1/2185 QList(32723, 256, 6) "
               "6/11/1991 QList(32722, 255, 5) 5/11/1991 QList(32468, 1, 1) 1/1/1991 "
               "QList(32467, 13, 4) 28/3/2493 true 1");
 }
@@ -123,42 +116,6 @@ TEST(NonFile, CartelleEFifoAlPostoDeiFileSiRifiutano) {
             principale.mnuSerie()->trigger();
             EXPECT_EQ(principale.Area()->subWindowList().size(), 2) << nome << fifo;
         }
-}
-
-// Files of random bytes and lengths, opened as a player opens them, the
-// series chosen analysed: the windows show what they can read, and say
-// nothing but that the series holds a number outside 1..90; no loading
-// window is left, and the main window takes input.
-TEST(FileCasuali, LeFinestreMostranoOppureRifiutano) {
-    struct : MsgBoxResponder {
-        QString detto;
-        MsgBoxResult Answer(const QString& testo, MsgBoxButtons, MsgBoxIcon) override {
-            detto += testo + "\n";
-            return MsgBoxResult::Ok;
-        }
-    } risposte;
-    SetMsgBoxResponder(&risposte);
-    std::mt19937 caso(20261206);
-    const QRegularExpression rifiuto(
-        "^(Serie non valida: il numero -?\\d+ è "
-        "fuori dall'intervallo 1-90.\n)?$");
-    for (int giro = 0; giro < 25; ++giro) {
-        prova::CartellaProva cartella;
-        for (const auto& file : {LottoDatPath(), SeriePath()}) {
-            std::string byte(caso() % (file == SeriePath() ? 240 : 300 * 106), '\0');
-            std::generate(byte.begin(), byte.end(), [&] { return char(caso()); });
-            prova::ScriviBytes(file, byte);
-        }
-        risposte.detto.clear();
-        MDIForm1 principale;
-        principale.mnuEstra()->trigger();
-        principale.mnuSerie()->trigger();
-        QTest::mouseClick(Serie::Istanza()->findChild<QWidget*>("Command1_0"), Qt::LeftButton);
-        EXPECT_TRUE(principale.isEnabled() && !Form41::Istanza() && Archivio::Istanza() &&
-                    rifiuto.match(risposte.detto).hasMatch())
-            << risposte.detto.toStdString();
-    }
-    SetMsgBoxResponder(nullptr);
 }
 
 }  // namespace

@@ -166,10 +166,10 @@ TEST(Serie, ElaboraNonSiRipeteMentreLAnalisiSiCarica) {
         QMetaObject::invokeMethod(b.C("Command1_0"), "click", Qt::QueuedConnection);
     QCoreApplication::processEvents();
     ASSERT_NE(AnalysisWindow(), nullptr);
-    EXPECT_EQ(QString::number(b.principale.Area()->subWindowList().size()) + " " +
-                  prova::TestoCella(AnalysisWindow()->MSFlexGrid1(), 0, 1) + " " +
-                  prova::TestoCella(AnalysisWindow()->MSFlexGrid1(), 0, 2),
-              "2 5 17");  // Serie and one analysis, of 5 17
+    const QAbstractItemModel* griglia = AnalysisWindow()->MSFlexGrid1()->model();
+    EXPECT_EQ(prova::S(b.principale.Area()->subWindowList().size(), griglia->index(0, 1).data(),
+                       griglia->index(0, 2).data()),
+              "2 QVariant(QString, 5) QVariant(QString, 17)");  // Serie and one analysis, of 5 17
 
     // A draw that cannot be read while a bar is dragged: one box for the
     // drag, however many steps it takes; a click on the bar afterwards has

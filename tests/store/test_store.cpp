@@ -10,7 +10,6 @@
 #include <thread>
 
 #include "store/lotto_dat.h"
-#include "store/module1.h"
 #include "store/numerazione.h"
 #include "store/storico.h"
 #include "support/archivio_prova.h"

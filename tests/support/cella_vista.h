@@ -27,11 +27,6 @@ inline CellaVista LeggiCella(const QAbstractItemView* vista, int r, int c, bool 
         carattere.isValid() ? carattere.value<QFont>().pointSizeF() : vista->font().pointSizeF()};
 }
 
-// The text of a cell.
-inline QString TestoCella(const QAbstractItemView* vista, int r, int c) {
-    return vista->model()->index(r, c).data().toString();
-}
-
 // The values as Qt prints them, strings unquoted, a space between two: what a
 // window shows in one line, to compare with one literal.
 template <typename... T>

@@ -1,6 +1,11 @@
 #pragma once
 
-#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+
+#include "support/archivio_prova.h"
 
 namespace ruotario::prova {
 
@@ -10,13 +15,23 @@ struct Esito {
     std::string errori;  // standard error
 };
 
-// ruotario-cli itself, for command lines that name it.
-inline const std::string kCli = RUOTARIO_CLI;
+// Runs a shell command line (sh -c), its standard output and error captured
+// in files read when the line is done.
+inline Esito Shell(const std::string& riga) {
+    const std::string file =
+        std::filesystem::temp_directory_path() / ("ruotario-cli-" + std::to_string(::getpid()));
+    const int stato =
+        std::system(("( " + riga + " ) >" + file + ".out 2>" + file + ".err").c_str());
+    Esito esito{WIFEXITED(stato) ? WEXITSTATUS(stato) : -1, LeggiBytes(file + ".out"),
+                LeggiBytes(file + ".err")};
+    std::filesystem::remove(file + ".out"), std::filesystem::remove(file + ".err");
+    return esito;
+}
 
-// Runs a shell command line (sh -c), its standard output and error captured.
-Esito Shell(const std::string& riga);
 // Runs ruotario-cli with the arguments (already quoted for the shell), stopped
 // after a minute so a hang fails instead of blocking.
-Esito Cli(const std::string& argomenti);
+inline Esito Cli(const std::string& argomenti) {
+    return Shell("timeout 60 " RUOTARIO_CLI " " + argomenti);
+}
 
 }  // namespace ruotario::prova

@@ -37,7 +37,7 @@ class ProvaCli : public ::testing::Test {
   protected:
     void Passi(const std::vector<Passo>& passi) const {
         for (const auto& [riga, codice, errori, uscita] : passi) {
-            Scrivi(".passo", kPreambolo + riga);
+            ScriviBytes(cartella.File(".passo"), kPreambolo + riga);
             const Esito e = Shell("cd " + cartella.path().string() + " && timeout 60 sh .passo");
             // Standard error starts so, or (one character more) is empty; a
             // usage error, and only that, points to the help.
@@ -48,9 +48,6 @@ class ProvaCli : public ::testing::Test {
                       std::tuple(codice, uscita, inizio, codice == 2))
                 << riga + "\n" + e.errori;
         }
-    }
-    void Scrivi(const std::string& nome, const std::string& testo) const {
-        ScriviBytes(cartella.File(nome), testo);
     }
 
     CartellaProva cartella;
@@ -120,8 +117,8 @@ TEST_F(ProvaCli, OgniComandoComeLeFinestreConCodiciEMessaggiItaliani) {
          "$DATI/storico.txt\" \"aggiorna --archivio b $DATI/storico.txt\"; do cli $c 2>&1 "
          ">/dev/full; echo $?; done | sort | uniq -c",
          0, "",
-         "     11 1\n     11 ruotario-cli: impossibile scrivere il risultato: spazio su disco "
-         "esaurito\n"},
+         "     11 1\n     11 ruotario-cli: impossibile scrivere il risultato: spazio su "
+         "disco esaurito\n"},
         {"(cli esporta $A; echo $? >&2) | head -c1 >/dev/null", 0,
          "impossibile scrivere il risultato: il programma che riceveva i dati ha chiuso il "
          "collegamento\n1\n"},
@@ -143,11 +140,13 @@ TEST_F(ProvaCli, StoricoImportatoEsportatoEAggiornato) {
                  "\": l'archivio non è stato modificato.\n";
     ScriviArchivio(Settimanali(32768), cartella.File("g"));
     const std::string a = "2001/01/06\tBA\t1\t2\t3\t4\t5\n2001/01/20\tBA\t11\t12\t13\t14\t15\n";
-    Scrivi("a.txt", a);
+    ScriviBytes(cartella.File("a.txt"), a);
     // 13 January and a second draw of the 20th: missing, but not added.
-    Scrivi("b.txt", a + "2001/01/13\tBA\t6\t7\t8\t9\t10\n2001/01/20\tBA\t11\t12\t13\t14\t15\n"
-                        "2001/01/27\tBA\t16\t17\t18\t19\t20\n");
-    Scrivi("c.txt", "2001/01/20\tBA\t11\t12\t16\t14\t15\n2001/02/03\tBA\t21\t22\t23\t24\t25\n");
+    ScriviBytes(cartella.File("b.txt"),
+                a + "2001/01/13\tBA\t6\t7\t8\t9\t10\n2001/01/20\tBA\t11\t12\t13\t14\t15\n"
+                    "2001/01/27\tBA\t16\t17\t18\t19\t20\n");
+    ScriviBytes(cartella.File("c.txt"),
+                "2001/01/20\tBA\t11\t12\t16\t14\t15\n2001/02/03\tBA\t21\t22\t23\t24\t25\n");
     const std::string antico = " $DATI/storico_1871_1938.txt", recente = " $DATI/storico.txt";
     const std::string due = "Importate 2 estrazioni in \"Lotto.dat\".\n";
     Passi({
@@ -204,7 +203,8 @@ TEST_F(ProvaCli, ProcessiInsiemeScrivonoOgniCosaUnaVolta) {
     ScriviArchivio({tutte.begin(), tutte.begin() + 5});
     ScriviArchivio(tutte, cartella.File("atteso"));
     for (int k : {10, 20, 30, 40})
-        Scrivi("t" + std::to_string(k), EsportaStorico({tutte.begin(), tutte.begin() + k}));
+        ScriviBytes(cartella.File("t" + std::to_string(k)),
+                    EsportaStorico({tutte.begin(), tutte.begin() + k}));
     const std::string esiste =
         "ruotario-cli: L'archivio \"n\" esiste già: per sostituirlo usare --sovrascrivi.\n";
     Passi({
