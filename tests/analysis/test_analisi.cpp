@@ -13,7 +13,7 @@ constexpr int BA = 1, CA = 2, FI = 3, GE = 4, TO = 9;
 
 // A draw whose wheels hold 81..85, but for the first numbers of wheel w.
 DrawRecord Estr(int w = 0, std::initializer_list<int> numeri = {}) {
-    DrawRecord d = prova::EstrazioneVuota(1, 1, 2000);
+    DrawRecord d = DrawRecord{1, 1, 2000};
     for (int c = 0; c < kRuote * kPosizioni; ++c)
         d.Cells[c] = static_cast<std::int16_t>(81 + c % kPosizioni);
     if (w) prova::Ruota(d, w, numeri);
@@ -39,7 +39,7 @@ TEST(Analisi, SoglieNumeriRipetutiODanneggiati) {
     EXPECT_EQ(Righe(draws, {1, 2, 3}, {1, 2}),
               "BA 240 241 241 240 241 0 241 241 0 241|CA 241 241 241  241 0 241 241 0 241|");
     // Every wheel "--": 10000 in each event's "Tutte", 0 in the sums.
-    EXPECT_EQ(Righe(std::vector(3, prova::EstrazioneVuota(1, 1, 1900)), {1, 2, 3, 4}, {11, 12}),
+    EXPECT_EQ(Righe(std::vector(3, DrawRecord{1, 1, 1900}), {1, 2, 3, 4}, {11, 12}),
               "Tutte      10000  3 10000  3 10000  3|Som 0 0 0 0   0   0   0 |");
     // A number's "Tutte" shows delays below 1000 only (1 on Bari is 1000 draws
     // old); delays past 10000 and sums past 16 bits stay exact: 1000 + 10049 +

@@ -104,6 +104,7 @@ TEST(MsgBox, LaFinestraVeraRispondeColPulsantePremuto) {
         {B::YesNo, I::Critical, Qt::Key_N, R::No, "QMessageBox::Critical &Sì &No"},
         {B::YesNo, I::None, Qt::Key_Escape, R::No, "QMessageBox::NoIcon &Sì &No"},
         {B::Ok, I::Exclamation, Qt::Key_Return, R::Ok, "QMessageBox::Warning OK"}};
+    SetMsgBoxResponder(nullptr);
     for (const auto& [pulsanti, icona, tasto, risposta, attesa] : casi) {
         QString vista;
         QTimer::singleShot(0, [&] {
@@ -118,6 +119,7 @@ TEST(MsgBox, LaFinestraVeraRispondeColPulsantePremuto) {
         EXPECT_EQ(MsgBox("Domanda ?", pulsanti, icona), risposta);
         EXPECT_EQ(vista, "Ruotario Domanda ? " + attesa);
     }
+    SetMsgBoxResponder(prova::NessunaBoxAttesa());
 }
 
 // About, one window however often it is asked for. The title, "Ruotario" and
@@ -164,11 +166,13 @@ TEST(About, TitoloATreDimensioniEPrincipaleTrattenuta) {
         about = About::Mostra();
         QPointer<Form41> caricamento = Form41::Carica();
         visto = S(visto, Form41::Carica() == caricamento, p.isEnabled());
-        primaAbout ? QTest::mouseClick(about->findChild<QPushButton*>("Command1"), Qt::LeftButton)
-                   : Form41::Scarica();
+        // The loading window gone for good while About still holds.
+        primaAbout
+            ? QTest::mouseClick(about->findChild<QPushButton*>("Command1"), Qt::LeftButton)
+            : void((Form41::Scarica(), QTest::qWaitFor([&] { return caricamento.isNull(); })));
         visto = S(visto, p.isEnabled());
         primaAbout ? Form41::Scarica() : void(about->close());
-        visto = S(visto, p.isEnabled());  // before anything is deleted
+        visto = S(visto, p.isEnabled());  // before the last one is deleted
         visto = S(visto, QTest::qWaitFor([&] { return caricamento.isNull() && about.isNull(); }));
     }
     Form41::Carica()->close();

@@ -98,24 +98,38 @@ TEST_F(ArchivioPieno, SiSfogliaERifiutaLaProssima) {
               "QList(32467, 13, 4) 28/3/2493 true 1");
 }
 
-// A folder or a FIFO where "Lotto.dat" or "Serie" should be: the windows say
-// so once and open, and nothing waits for a FIFO's writer.
-TEST(NonFile, CartelleEFifoAlPostoDeiFileSiRifiutano) {
-    for (bool fifo : {false, true})
-        for (const std::string nome : {"Lotto.dat", "Serie"}) {
-            prova::CartellaProva cartella;
-            const auto file = cartella.File(nome);
-            ASSERT_EQ(fifo ? ::mkfifo(file.c_str(), 0644) : ::mkdir(file.c_str(), 0755), 0);
-            prova::MsgBoxScript script;
-            script.Attendi("Impossibile usare " + Citato(file) +
-                               (fifo ? ": è una FIFO, un dispositivo o un socket, non un file."
-                                     : ": è una cartella, non un file."),
-                           MsgBoxButtons::Ok, MsgBoxIcon::Critical, MsgBoxResult::Ok);
-            MDIForm1 principale;
-            principale.mnuEstra()->trigger();
-            principale.mnuSerie()->trigger();
-            EXPECT_EQ(principale.Area()->subWindowList().size(), 2) << nome << fifo;
-        }
+// A folder or a FIFO where "Lotto.dat" or "Serie" should be, or an archive
+// past 32,767 draws: the windows say so once and open, nothing waits for a
+// FIFO's writer and nothing is written.
+TEST(NonFile, CartelleFifoEArchiviTroppoGrandiSiRifiutano) {
+    const QString motivi[] = {
+        "Impossibile usare %1: è una cartella, non un file.",
+        "Impossibile usare %1: è una FIFO, un dispositivo o un socket, non un file.",
+        "L'archivio %1 contiene 32768 estrazioni, più delle 32767 che il programma può gestire: "
+        "non viene usato né modificato. Con \"ruotario-cli esporta\" lo si può salvare come "
+        "testo."};
+    for (const auto& [tipo, nome] : {std::pair{0, "Lotto.dat"},
+                                     {0, "Serie"},
+                                     {1, "Lotto.dat"},
+                                     {1, "Serie"},
+                                     {2, "Lotto.dat"}}) {
+        prova::CartellaProva cartella;
+        const auto file = cartella.File(nome);
+        if (tipo == 2)
+            prova::ScriviArchivio(prova::Settimanali(32768));
+        else
+            ASSERT_EQ(tipo ? ::mkfifo(file.c_str(), 0644) : ::mkdir(file.c_str(), 0755), 0);
+        prova::MsgBoxScript script;
+        script.Attendi(motivi[tipo].arg(Citato(file)), MsgBoxButtons::Ok, MsgBoxIcon::Critical,
+                       MsgBoxResult::Ok);
+        MDIForm1 principale;
+        principale.mnuEstra()->trigger();
+        principale.mnuSerie()->trigger();
+        EXPECT_EQ(S(principale.Area()->subWindowList().size(),
+                    tipo == 2 ? std::filesystem::file_size(file) : 0),
+                  tipo == 2 ? "2 3473408" : "2 0")  // 32,768 records of 106 bytes, as they were
+            << nome << tipo;
+    }
 }
 
 }  // namespace

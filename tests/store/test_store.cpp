@@ -33,7 +33,7 @@ TEST(LottoDat, SiContanoIRecordInteriESiAccodaFinoA32767) {
     EXPECT_EQ(std::pair(+m.DrawCount, m.CurrentDrawIndex), std::pair(3, 3));
     // Over the fragment; then, the count gone stale, after the last draw there
     // is. Bari I and V, Cagliari I, Venezia V.
-    DrawRecord& nuova = m.CurrentDraw = EstrazioneVuota(7, 1, 1871);
+    DrawRecord& nuova = m.CurrentDraw = DrawRecord{7, 1, 1871};
     nuova.Numbers(1, 1) = 11, nuova.Numbers(5, 1) = 15, nuova.Numbers(1, 2) = 21;
     nuova.Numbers(5, 10) = -3;
     AccodaEstrazione();
@@ -99,10 +99,12 @@ TEST(StoricoTesto, RigheERecordRifiutatiConIlMotivo) {
          "1 (7/1/1871): il numero 86 è ripetuto sulla ruota di Napoli"},
         {[](E& d) { d[0].Numbers(3, 7) = 0; },
          "1 (7/1/1871): la ruota di Palermo ha solo 4 numeri"},
-        {[](E& d) { d.push_back(EstrazioneVuota(14, 1, 1871)); },
+        {[](E& d) {
+             d.push_back(DrawRecord{14, 1, 1871});
+         },
          "2 (14/1/1871): non contiene nessun numero"},
         {[](E& d) {
-             d = {EstrazioneVuota(7, 1, 1871), d[0]};
+             d = {DrawRecord{7, 1, 1871}, d[0]};
              Ruota(d[0], 1, {1, 2, 3, 4, 5}), Ruota(d[1], 1, {0, 0, 0, 0, 0});
          },
          "2 (7/1/1871): ha la stessa data dell'estrazione prima e le sue ruote seguono le ultime "

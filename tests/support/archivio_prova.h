@@ -39,15 +39,10 @@ class CartellaProva {
     std::error_code errore_;
 };
 
-// A draw on the given date with every wheel empty (five 0).
-inline DrawRecord EstrazioneVuota(int giorno, int mese, int anno) {
-    return {std::int16_t(giorno), std::int16_t(mese), std::int16_t(anno)};
-}
-
 // A draw whose cell i holds (13 seme mod 90 + 7 i) mod 90 + 1: five distinct
 // numbers on each wheel (steps of 7 modulo 90 never repeat within fifty).
 inline DrawRecord Estrazione(int giorno, int mese, int anno, int seme = 0) {
-    DrawRecord draw = EstrazioneVuota(giorno, mese, anno);
+    DrawRecord draw{std::int16_t(giorno), std::int16_t(mese), std::int16_t(anno)};
     for (int i = 0; i < kRuote * kPosizioni; ++i)
         draw.Cells[i] = static_cast<std::int16_t>((seme * 13 % 90 + i * 7) % 90 + 1);
     return draw;

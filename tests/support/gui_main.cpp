@@ -5,11 +5,13 @@
 #include <QApplication>
 
 #include "app/avvio.h"
+#include "support/msgbox_script.h"
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     ruotario::PreparaApplicazione(app);
     testing::InitGoogleTest(&argc, argv);
+    ruotario::SetMsgBoxResponder(ruotario::prova::NessunaBoxAttesa());
     return RUN_ALL_TESTS();
 }

@@ -9,6 +9,18 @@
 
 namespace ruotario::prova {
 
+// Between scripts every box is unexpected: it fails the test at once and is
+// answered No or OK, instead of waiting offscreen for a click that never comes.
+inline MsgBoxResponder* NessunaBoxAttesa() {
+    static struct : MsgBoxResponder {
+        MsgBoxResult Answer(const QString& testo, MsgBoxButtons pulsanti, MsgBoxIcon) override {
+            ADD_FAILURE() << "box inattesa: " << testo.toStdString();
+            return pulsanti == MsgBoxButtons::Ok ? MsgBoxResult::Ok : MsgBoxResult::No;
+        }
+    } nessuna;
+    return &nessuna;
+}
+
 // Answers the program's message boxes from a script. Every box must have been
 // announced with Attendi, in order, with its exact text, buttons and icon;
 // a box nobody announced fails the test (and is answered No or OK), and so do
@@ -20,7 +32,7 @@ class MsgBoxScript : public MsgBoxResponder {
   public:
     MsgBoxScript() { SetMsgBoxResponder(this); }
     ~MsgBoxScript() override {
-        SetMsgBoxResponder(nullptr);
+        SetMsgBoxResponder(NessunaBoxAttesa());
         for (const auto& [box, risposta] : attesi_)
             ADD_FAILURE() << "box attesa e mai mostrata: " << testing::PrintToString(box);
     }
@@ -34,13 +46,12 @@ class MsgBoxScript : public MsgBoxResponder {
     bool Esaurito() const { return attesi_.empty(); }
 
     MsgBoxResult Answer(const QString& testo, MsgBoxButtons pulsanti, MsgBoxIcon icona) override {
+        if (attesi_.empty()) return NessunaBoxAttesa()->Answer(testo, pulsanti, icona);
         const Box box{testo.toStdString(), int(pulsanti), int(icona)};
-        const auto [atteso, risposta] =
-            attesi_.empty() ? std::pair(Box{"(nessuna)", 0, 0}, MsgBoxResult::No) : attesi_.front();
-        if (!attesi_.empty()) attesi_.pop_front();
+        const auto [atteso, risposta] = attesi_.front();
+        attesi_.pop_front();
         EXPECT_EQ(atteso, box) << "box inattesa";
-        if (atteso == box) return risposta;
-        return pulsanti == MsgBoxButtons::Ok ? MsgBoxResult::Ok : MsgBoxResult::No;
+        return atteso == box ? risposta : NessunaBoxAttesa()->Answer(testo, pulsanti, icona);
     }
 
   private:
