@@ -165,14 +165,22 @@ void Riporta(benchmark::State& stato, double primaMs, int ridipinte) {
     stato.counters["ridipinte"] = ridipinte;
 }
 
+// The window W opened by a menu command, until it is painted.
+template <typename W>
+bool ApriDalMenu(QAction* comando, int& ridipinte) {
+    comando->trigger();
+    W* finestra = W::Istanza();
+    if (!finestra) return false;
+    Pittura pittura(finestra);
+    FinoAllaPittura(finestra, pittura, ridipinte);
+    return finestra->isVisible();
+}
+
 // "&Estrazioni": the archive window on the last draw.
 bool ApriArchivio(MDIForm1& principale, int& ridipinte) {
-    principale.mnuEstra()->trigger();
-    Archivio* archivio = Archivio::Istanza();
-    if (!archivio) return false;
-    Pittura pittura(archivio);
-    FinoAllaPittura(archivio, pittura, ridipinte);
-    return archivio->isVisible() && archivio->VScroll1()->value() == kEstrazioni &&
+    if (!ApriDalMenu<Archivio>(principale.mnuEstra(), ridipinte)) return false;
+    const Archivio* archivio = Archivio::Istanza();
+    return archivio->VScroll1()->value() == kEstrazioni &&
            archivio->Label1()->text() == QString::number(kEstrazioni);
 }
 
@@ -209,40 +217,26 @@ void BM_ApriArchivio(benchmark::State& stato) {
 }
 BENCHMARK(BM_ApriArchivio)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-// "&Archivio Serie": the series window, its list read from the Serie file.
-bool ApriSerie(MDIForm1& principale, int& ridipinte) {
-    principale.mnuSerie()->trigger();
-    Serie* serie = Serie::Istanza();
-    if (!serie) return false;
-    Pittura pittura(serie);
-    FinoAllaPittura(serie, pittura, ridipinte);
-    return serie->isVisible();
-}
-
 void BM_ApriSerie(benchmark::State& stato) {
     Scena scena;
     AccodaSerie(SeriePath(), Venti());
     static PrimaVolta prima;
-    Aperture(stato, scena, prima, "serie non aperta", ApriSerie,
-             [](MDIForm1& p) { p.ChiudiFinestra(Serie::Istanza()); });
+    // "&Archivio Serie": the series window, its list read from the Serie file.
+    Aperture(
+        stato, scena, prima, "serie non aperta",
+        [](MDIForm1& p, int& r) { return ApriDalMenu<Serie>(p.mnuSerie(), r); },
+        [](MDIForm1& p) { p.ChiudiFinestra(Serie::Istanza()); });
 }
 BENCHMARK(BM_ApriSerie)->Unit(benchmark::kMillisecond)->UseRealTime();
-
-// "&About Ruotario...": a window of its own above the main window.
-bool ApriAbout(MDIForm1& principale, int& ridipinte) {
-    principale.mnuAbout()->trigger();
-    About* about = About::Istanza();
-    if (!about) return false;
-    Pittura pittura(about);
-    FinoAllaPittura(about, pittura, ridipinte);
-    return about->isVisible();
-}
 
 void BM_ApriAbout(benchmark::State& stato) {
     Scena scena;
     static PrimaVolta prima;
-    Aperture(stato, scena, prima, "about non aperto", ApriAbout,
-             [](MDIForm1&) { About::Istanza()->close(); });
+    // "&About Ruotario...": a window of its own above the main window.
+    Aperture(
+        stato, scena, prima, "about non aperto",
+        [](MDIForm1& p, int& r) { return ApriDalMenu<About>(p.mnuAbout(), r); },
+        [](MDIForm1&) { About::Istanza()->close(); });
 }
 BENCHMARK(BM_ApriAbout)->Unit(benchmark::kMillisecond)->UseRealTime();
 
