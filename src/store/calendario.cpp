@@ -47,7 +47,7 @@ std::string NomeGiorno(int giorno, int mese, int anno) {
 std::string CellaGiorno(int giorno, int mese, int anno) {
     auto indice = GiornoSettimana(giorno, mese, anno);
     // The names begin with three plain letters, so three bytes are three letters.
-    return indice ? " " + std::string(kGiorni[*indice]).substr(0, 3) : std::string();
+    return indice ? std::string(" ").append(kGiorni[*indice], 3) : std::string();
 }
 
 std::string DataBreve(int giorno, int mese, int anno) {
