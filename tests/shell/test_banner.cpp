@@ -1,3 +1,5 @@
+// The banner's state machine on the main window's band, tick by tick, with
+// label sizes made up so every position can be worked out by hand.
 #include <gtest/gtest.h>
 
 #include "shell/banner.h"

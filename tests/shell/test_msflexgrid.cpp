@@ -1,3 +1,5 @@
+// The entry grid control: its current cell, its fixed cells, and each
+// cell's text and colours as set and as painted.
 #include <gtest/gtest.h>
 
 #include <QTest>

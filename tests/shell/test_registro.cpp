@@ -1,3 +1,5 @@
+// The System Information lookup behind About's button: values read from the
+// registry as the program reads them, and the tool found by either key.
 #include <gtest/gtest.h>
 
 #include <map>
