@@ -15,9 +15,6 @@
 // window, measured in the same run.
 #include <benchmark/benchmark.h>
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <QAbstractButton>
 #include <QAbstractItemModel>
 #include <QAction>
@@ -29,14 +26,11 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QTimer>
-#include <array>
 #include <cstdlib>
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "analisi_letterale.h"
-#include "analysis/analisi.h"
 #include "analysis/ricerca2.h"
 #include "app/about.h"
 #include "app/avvio.h"
@@ -48,7 +42,6 @@
 #include "shell/form41.h"
 #include "shell/msgbox.h"
 #include "shell/vista_griglia.h"
-#include "store/draw_record.h"
 #include "store/lotto_dat.h"
 #include "store/module1.h"
 
@@ -57,8 +50,6 @@ namespace {
 
 constexpr int kEstrazioni = 32767;
 constexpr int kPerAnno = 156;
-// The program moves the loading window's bar every twenty steps.
-constexpr std::int64_t kOgniPassi = 20;
 
 // No box may wait for a user here: each is answered and counted, and a box
 // during a timed action means the action failed.
@@ -115,10 +106,12 @@ void Quiete() {
     QCoreApplication::processEvents();
 }
 
-// The archive, the answers and the main window as the program opens it.
+// The archive, the answers and the main window as the program opens it,
+// shown once.
 struct Scena {
     Scena() : archivio(kEstrazioni, kPerAnno) {}
     void Mostra() {
+        if (principale) return;
         principale.emplace();
         principale->show();
         if (!QTest::qWaitForWindowExposed(&*principale)) std::abort();
@@ -184,7 +177,7 @@ bool ApriArchivio(MDIForm1& principale, int& ridipinte) {
            archivio->Label1()->text() == QString::number(kEstrazioni);
 }
 
-// Opens the window with `apri` (from the menu until it is painted) again and
+// Opens a window with `apri` (from the command until it is painted) again and
 // again; `chiudi`, not timed, closes it. The first opening in the process is
 // reported apart, in `prima`.
 template <typename Apri, typename Chiudi>
@@ -280,20 +273,11 @@ void BM_Elabora(benchmark::State& stato) {
     Scena scena;
     QAbstractButton* elabora = PreparaElabora(scena);
     if (!elabora) return Errore(stato, "finestra delle serie non pronta");
-    int ridipinte = 0;
     static PrimaVolta prima;
-    prima.Inizia();
-    if (!Elabora(elabora, ridipinte)) return Errore(stato, "analisi non mostrata");
-    prima.Finisci();
-    ChiudiRicerca(scena);
-    for (auto _ : stato) {
-        if (!Elabora(elabora, ridipinte)) return Errore(stato, "analisi non mostrata");
-        stato.PauseTiming();
-        ChiudiRicerca(scena);
-        stato.ResumeTiming();
-    }
-    ControllaRisposte(stato, scena.risposte);
-    Riporta(stato, prima.Ms(), ridipinte);
+    Aperture(
+        stato, scena, prima, "analisi non mostrata",
+        [elabora](MDIForm1&, int& r) { return Elabora(elabora, r); },
+        [&scena](MDIForm1&) { ChiudiRicerca(scena); });
 }
 BENCHMARK(BM_Elabora)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2.0);
 

@@ -19,9 +19,6 @@
 namespace ruotario {
 namespace {
 
-// The progress bar moves every twenty steps, at 19, 39, 59, ...
-constexpr std::int64_t kOgniPassi = 20;
-
 // Unloads the loading window however the analysis ends.
 class Caricamento {
   public:

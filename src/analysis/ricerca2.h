@@ -14,6 +14,10 @@ class Form41;
 class ModelloRisultati;
 class VistaGriglia;
 
+// The loading window's bar moves every twenty steps of an analysis, at 19, 39,
+// 59, ...: often enough to be seen, seldom enough to cost nothing.
+constexpr std::int64_t kOgniPassi = 20;
+
 // The result of one analysis in one grid: the series (SeriesNumbers) over the
 // draws RangeStart..RangeEnd. A new window for every analysis; the analysis
 // runs while it loads, so it is first shown filled and fitted to its grid.

@@ -55,8 +55,9 @@ void Form41::ImpostaValore(int valore) {
     // Painted at once whenever the bar has grown by a hundredth: painting all
     // the steps of an analysis of the whole archive would take many times
     // longer than the analysis itself.
-    if (Percento() == dipinto_) return;
-    dipinto_ = Percento();
+    const int percento = Percento();
+    if (percento == dipinto_) return;
+    dipinto_ = percento;
     repaint();
 }
 
